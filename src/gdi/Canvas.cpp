@@ -1,0 +1,358 @@
+#include "Canvas.h"
+
+#include "GdiMath.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace Gdi {
+
+namespace {
+
+// Cell height (ascent + descent) of a family per pixel of em height. Arial and
+// its metric twin Liberation Sans have 1.117: a "cell height 12" font is an
+// 11-pixel em.
+double cellPerEm(const QString &family)
+{
+    static QHash<QString, double> cache;
+    auto it = cache.constFind(family);
+    if (it != cache.constEnd()) {
+        return *it;
+    }
+    QFont probe(family);
+    probe.setPixelSize(1000);
+    const QFontMetricsF metrics(probe);
+    const double ratio = (metrics.ascent() + metrics.descent()) / 1000.0;
+    const double value = ratio > 0.5 ? ratio : 1.0;
+    cache.insert(family, value);
+    return value;
+}
+
+// The last pixel a GDI line from `from` to `to` paints: one step short of `to`
+// along the major axis, the minor axis rounded on the exact line.
+QPoint lastPixelBefore(QPoint from, QPoint to)
+{
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    const double t = double(steps - 1) / steps;
+    return {from.x() + roundHalfEven(dx * t), from.y() + roundHalfEven(dy * t)};
+}
+
+} // namespace
+
+Canvas::Canvas(QPaintDevice *device)
+    : m_device(device)
+{
+}
+
+Canvas::~Canvas()
+{
+    end();
+}
+
+int Canvas::pixelsPerInch() const
+{
+    return m_device->logicalDpiY();
+}
+
+void Canvas::setFontSize(int points)
+{
+    font.height = -mulDiv(points, pixelsPerInch(), 72);
+}
+
+QFont Canvas::qFont() const
+{
+    QFont f(font.name);
+    int em = font.height < 0 ? -font.height : roundHalfEven(font.height / cellPerEm(font.name));
+    f.setPixelSize(std::max(1, em));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+QPainter &Canvas::painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(m_device);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return *m_painter;
+}
+
+void Canvas::end()
+{
+    m_painter.reset();
+}
+
+void Canvas::changed()
+{
+    if (m_changed) {
+        m_changed();
+    }
+}
+
+void Canvas::applyPen(bool forLine)
+{
+    QPainter &p = painter();
+    if (pen.style == PenStyle::Clear) {
+        p.setPen(Qt::NoPen);
+    } else {
+        QPen qpen(pen.color, pen.width <= 1 ? 1 : pen.width);
+        if (pen.width > 1) {
+            qpen.setCapStyle(Qt::RoundCap);
+            qpen.setJoinStyle(Qt::RoundJoin);
+        } else {
+            // A one-pixel line is drawn to its last pixel inclusive; segment()
+            // has already stopped it one pixel short where GDI does.
+            qpen.setCapStyle(forLine ? Qt::SquareCap : Qt::FlatCap);
+            qpen.setJoinStyle(Qt::MiterJoin);
+        }
+        if (pen.style == PenStyle::Dot) {
+            qpen.setCapStyle(Qt::FlatCap);
+            qpen.setDashPattern({3, 3});
+        }
+        p.setPen(qpen);
+    }
+    p.setCompositionMode(pen.mode == PenMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                  : QPainter::CompositionMode_SourceOver);
+}
+
+void Canvas::applyBrush()
+{
+    painter().setBrush(brush.style == BrushStyle::Clear ? QBrush(Qt::NoBrush) : QBrush(brush.color));
+}
+
+void Canvas::segment(QPoint from, QPoint to)
+{
+    if (from == to || pen.style == PenStyle::Clear) {
+        return;
+    }
+    QPainter &p = painter();
+    if (pen.width > 1) {
+        p.drawLine(from, to);
+    } else if (pen.style == PenStyle::Dot) {
+        // A flat-capped dashed line stops short at its far end, close to GDI.
+        p.drawLine(from, to);
+    } else {
+        const QPoint last = lastPixelBefore(from, to);
+        if (last == from) {
+            p.drawPoint(from);
+        } else {
+            p.drawLine(from, last);
+        }
+    }
+}
+
+void Canvas::moveTo(int x, int y)
+{
+    m_penPos = {x, y};
+}
+
+void Canvas::lineTo(int x, int y)
+{
+    applyPen(true);
+    segment(m_penPos, {x, y});
+    m_penPos = {x, y};
+    changed();
+}
+
+void Canvas::polyline(std::span<const QPoint> points)
+{
+    if (points.size() < 2) {
+        return;
+    }
+    applyPen(true);
+    // Each segment leaves out its end point, which the next one starts with, so
+    // every vertex is painted once and an XOR polyline erases cleanly.
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        segment(points[i - 1], points[i]);
+    }
+    changed();
+}
+
+void Canvas::polygon(std::span<const QPoint> points)
+{
+    if (points.size() < 2) {
+        return;
+    }
+    applyPen(false);
+    applyBrush();
+    painter().drawPolygon(points.data(), int(points.size()), Qt::OddEvenFill);
+    changed();
+}
+
+void Canvas::rectangle(int left, int top, int right, int bottom)
+{
+    if (right - left < 1 || bottom - top < 1) {
+        return;
+    }
+    applyPen(false);
+    applyBrush();
+    // QPainter's outline covers w+1 by h+1 pixels; with no pen its fill covers
+    // w by h. Both give GDI's rule with w = right-left-1, h = bottom-top-1.
+    painter().drawRect(left, top, right - left - 1, bottom - top - 1);
+    changed();
+}
+
+void Canvas::roundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
+{
+    if (right - left < 1 || bottom - top < 1) {
+        return;
+    }
+    applyPen(false);
+    applyBrush();
+    painter().drawRoundedRect(QRectF(left, top, right - left - 1, bottom - top - 1), ellipseWidth / 2.0,
+                              ellipseHeight / 2.0, Qt::AbsoluteSize);
+    changed();
+}
+
+void Canvas::ellipse(int left, int top, int right, int bottom)
+{
+    if (right - left < 1 || bottom - top < 1) {
+        return;
+    }
+    applyPen(false);
+    applyBrush();
+    painter().drawEllipse(left, top, right - left - 1, bottom - top - 1);
+    changed();
+}
+
+void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4)
+{
+    if (right - left < 2 || bottom - top < 2) {
+        return;
+    }
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    const double rx = (right - left) / 2.0;
+    const double ry = (bottom - top) / 2.0;
+    // Parametric angle of the point where a radial meets the ellipse; screen y
+    // grows downward, angles grow anticlockwise.
+    const auto angleOf = [&](int x, int y) {
+        return std::atan2(-(y - cy) / ry, (x - cx) / rx) * 180.0 / std::numbers::pi;
+    };
+    const double start = angleOf(x3, y3);
+    double span = angleOf(x4, y4) - start;
+    while (span <= 0) {
+        span += 360.0;
+    }
+    applyPen(false);
+    painter().drawArc(QRect(left, top, right - left - 1, bottom - top - 1), roundHalfEven(start * 16),
+                      roundHalfEven(span * 16));
+    changed();
+}
+
+void Canvas::fillRect(const Rect &r)
+{
+    if (r.width() <= 0 || r.height() <= 0) {
+        return;
+    }
+    QPainter &p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.fillRect(r.toQRect(), brush.color);
+    changed();
+}
+
+void Canvas::textOut(int x, int y, const QString &text)
+{
+    QPainter &p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QFont f = qFont();
+    p.setFont(f);
+    const QFontMetrics metrics(f, m_device);
+    p.save();
+    p.translate(x, y);
+    if (font.escapement != 0) {
+        p.rotate(-font.escapement / 10.0);
+    }
+    if (brush.style == BrushStyle::Solid) {
+        p.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+                   brush.color);
+    }
+    p.setPen(font.color);
+    p.drawText(0, metrics.ascent(), text);
+    p.restore();
+    changed();
+}
+
+int Canvas::textWidth(const QString &text)
+{
+    return QFontMetrics(qFont(), m_device).horizontalAdvance(text);
+}
+
+int Canvas::textHeight(const QString &)
+{
+    const QFontMetrics metrics(qFont(), m_device);
+    return metrics.ascent() + metrics.descent();
+}
+
+void Canvas::draw(int x, int y, const QImage &image)
+{
+    QPainter &p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(x, y, image);
+    changed();
+}
+
+void Canvas::drawEdgeSunken(const Rect &r)
+{
+    if (r.width() < 2 || r.height() < 2) {
+        return;
+    }
+    QPainter &p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const auto hline = [&p](int x0, int x1, int y, const QColor &c) { p.fillRect(QRect(x0, y, x1 - x0 + 1, 1), c); };
+    const auto vline = [&p](int x, int y0, int y1, const QColor &c) { p.fillRect(QRect(x, y0, 1, y1 - y0 + 1), c); };
+    const int l = r.left;
+    const int t = r.top;
+    const int rr = r.right - 1;
+    const int b = r.bottom - 1;
+    // Outer ring: shadow on top and left, highlight on bottom and right.
+    hline(l, rr - 1, t, EdgeColors::outerShadow);
+    vline(l, t, b - 1, EdgeColors::outerShadow);
+    hline(l, rr, b, EdgeColors::outerHighlight);
+    vline(rr, t, b, EdgeColors::outerHighlight);
+    // Inner ring, one pixel in: dark shadow top and left, light bottom and right.
+    hline(l + 1, rr - 2, t + 1, EdgeColors::innerDarkShadow);
+    vline(l + 1, t + 1, b - 2, EdgeColors::innerDarkShadow);
+    hline(l + 1, rr - 1, b - 1, EdgeColors::innerLight);
+    vline(rr - 1, t + 1, b - 1, EdgeColors::innerLight);
+    changed();
+}
+
+Bitmap::Bitmap(int width, int height)
+    : m_image(std::make_unique<QImage>(std::max(1, width), std::max(1, height), QImage::Format_RGB32))
+{
+    m_image->fill(Qt::white);
+    m_canvas = std::make_unique<Canvas>(m_image.get());
+}
+
+Bitmap::~Bitmap() = default;
+
+const QImage &Bitmap::image()
+{
+    m_canvas->end();
+    return *m_image;
+}
+
+int Bitmap::width() const
+{
+    return m_image->width();
+}
+
+int Bitmap::height() const
+{
+    return m_image->height();
+}
+
+} // namespace Gdi

@@ -1,0 +1,66 @@
+#include "GdiMath.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+namespace Gdi {
+
+int roundHalfEven(double value)
+{
+    // nearbyint follows the current rounding mode, which is round-to-nearest-
+    // even unless someone changed it; std::remainder-free and exact for halves.
+    return static_cast<int>(std::nearbyint(value));
+}
+
+int mulDiv(int a, int b, int c)
+{
+    if (c == 0) {
+        return -1;
+    }
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const bool negative = (product < 0) != (c < 0);
+    const std::uint64_t num = static_cast<std::uint64_t>(product < 0 ? -product : product);
+    const std::uint64_t den = static_cast<std::uint64_t>(c < 0 ? -static_cast<std::int64_t>(c) : c);
+    const std::uint64_t quotient = (num + den / 2) / den;
+    if (quotient > static_cast<std::uint64_t>(std::numeric_limits<int>::max())) {
+        return -1;
+    }
+    const auto q = static_cast<int>(quotient);
+    return negative ? -q : q;
+}
+
+QString formatF(double value, int decimals)
+{
+    if (!std::isfinite(value)) {
+        return QString::number(value);
+    }
+    // Fifteen decimals hold every digit a double carries for label-sized values;
+    // the digit after the last kept one decides the rounding.
+    const QString digits = QString::number(std::fabs(value), 'f', 15);
+    const qsizetype dot = digits.indexOf(QLatin1Char('.'));
+    QString kept = digits.left(dot) + digits.mid(dot + 1, decimals);
+    bool roundUp = digits.at(dot + 1 + decimals) >= QLatin1Char('5');
+    // Propagate the carry through the kept digits.
+    for (qsizetype i = kept.size() - 1; roundUp && i >= 0; --i) {
+        if (kept[i] == QLatin1Char('9')) {
+            kept[i] = QLatin1Char('0');
+        } else {
+            kept[i] = QChar(kept[i].unicode() + 1);
+            roundUp = false;
+        }
+    }
+    if (roundUp) {
+        kept.prepend(QLatin1Char('1'));
+    }
+    QString result = decimals > 0 ? kept.left(kept.size() - decimals) + QLatin1Char('.') + kept.right(decimals)
+                                  : kept;
+    const bool isZero = !kept.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    if (value < 0 && !isZero) {
+        result.prepend(QLatin1Char('-'));
+    }
+    return result;
+}
+
+} // namespace Gdi

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// Integer conventions of the pictures and labels. The topics' formulas were
+// written for a platform whose float-to-integer conversion rounds half to
+// even, whose integer division truncates toward zero, and whose MulDiv rounds
+// half away from zero; these helpers keep those results exact.
+namespace Gdi {
+
+// Nearest integer, halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+int roundHalfEven(double value);
+
+// a * b / c with a 64-bit intermediate, rounded to nearest with halves away
+// from zero; -1 when c is 0 or the result does not fit 32 bits.
+int mulDiv(int a, int b, int c);
+
+// Label format "%f": fixed point with two decimals ("0.50"). Rounding is
+// decided on the decimal digits of the value, halves away from zero, so 0.125
+// prints "0.13" as a user reading the value expects.
+QString formatF(double value, int decimals = 2);
+
+} // namespace Gdi

@@ -1,0 +1,111 @@
+#include "PaintBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PaintBox::PaintBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    recreateSurface(QSize(1, 1));
+}
+
+PaintBox::~PaintBox() = default;
+
+void PaintBox::recreateSurface(QSize size)
+{
+    if (m_canvas) {
+        m_canvas->end();
+    }
+    QImage next(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    next.fill(Qt::white);
+    if (!m_surface.isNull()) {
+        QPainter p(&next);
+        p.drawImage(0, 0, m_surface);
+    }
+    m_surface = std::move(next);
+    // The canvas keeps its pen, brush and font across a resize.
+    auto canvas = std::make_unique<Gdi::Canvas>(&m_surface);
+    if (m_canvas) {
+        canvas->pen = m_canvas->pen;
+        canvas->brush = m_canvas->brush;
+        canvas->font = m_canvas->font;
+        canvas->moveTo(m_canvas->penPos().x(), m_canvas->penPos().y());
+    }
+    canvas->setChangeCallback([this] {
+        if (!m_inPaint) {
+            update();
+        }
+    });
+    m_canvas = std::move(canvas);
+}
+
+Gdi::Canvas &PaintBox::canvas()
+{
+    return *m_canvas;
+}
+
+const QImage &PaintBox::surface()
+{
+    m_canvas->end();
+    return m_surface;
+}
+
+void PaintBox::invalidate()
+{
+    m_dirty = true;
+    update();
+}
+
+void PaintBox::ensurePainted()
+{
+    if (!m_dirty) {
+        return;
+    }
+    m_dirty = false;
+    m_inPaint = true;
+    Q_EMIT paint();
+    m_inPaint = false;
+}
+
+void PaintBox::paintEvent(QPaintEvent *)
+{
+    ensurePainted();
+    m_canvas->end();
+    QPainter p(this);
+    p.drawImage(0, 0, m_surface);
+}
+
+void PaintBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (size() != m_surface.size()) {
+        recreateSurface(size());
+        m_dirty = true;
+    }
+}
+
+void PaintBox::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_dirty = true;
+}
+
+void PaintBox::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    Q_EMIT mouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void PaintBox::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    Q_EMIT mouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
+}
+
+void PaintBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    Q_EMIT mouseUp(event->button(), event->modifiers(), p.x(), p.y());
+}

@@ -1,0 +1,74 @@
+#include "Application.h"
+
+#include "FormFont.h"
+#include "MainFrm.h"
+#include "Splash.h"
+#include "gdi/Canvas.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a terse message when it finds no display; a teacher starting
+// the program from a terminal without one gets a plain sentence instead.
+bool displayAvailable()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        return true;
+    }
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+void configureApplication(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Corvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The classic button face, so the pages, the pictures' edges and the charts
+    // look the same on every desktop.
+    QPalette pal = QApplication::style()->standardPalette();
+    pal.setColor(QPalette::Window, Gdi::ButtonFace);
+    pal.setColor(QPalette::Button, Gdi::ButtonFace);
+    QApplication::setPalette(pal);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(formFontPixelHeight(app.primaryScreen() ? int(app.primaryScreen()->logicalDotsPerInchY()) : 96));
+    QApplication::setFont(font);
+}
+
+int runCorvane(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs("Corvane needs a graphical desktop, but no display was found "
+                   "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                   "Start it from a desktop session, or over SSH with X forwarding (ssh -X).\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication app(argc, argv);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    auto splash = std::make_unique<TSplashFrm>();
+    splash->showNow();
+    configureApplication(app);
+
+    TMainFrm window;
+    QObject::connect(&window, &TMainFrm::firstShown, &window, [&splash] {
+        splash.reset();
+        QApplication::restoreOverrideCursor();
+    });
+    if (window.arrangement().maximised) {
+        window.showMaximized();
+    } else {
+        window.show();
+    }
+    return app.exec();
+}

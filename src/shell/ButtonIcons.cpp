@@ -1,0 +1,103 @@
+#include "ButtonIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace ButtonIcons {
+
+namespace {
+
+constexpr int Size = 20;
+
+void drawArrow(QPainter &p, bool right)
+{
+    QPainterPath path;
+    // A block arrow across the middle of the icon.
+    const QPolygonF shape{{2, 8}, {11, 8}, {11, 3}, {18, 10}, {11, 17}, {11, 12}, {2, 12}};
+    path.addPolygon(shape);
+    path.closeSubpath();
+    if (!right) {
+        p.translate(Size, 0);
+        p.scale(-1, 1);
+    }
+    p.setBrush(QColor(40, 120, 40));
+    p.drawPath(path);
+}
+
+QPixmap draw(Kind kind, bool enabled)
+{
+    QPixmap pixmap(Size, Size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 30, 30), 1));
+    switch (kind) {
+    case Kind::Index: {
+        // A house: the way home to the index page.
+        p.setBrush(QColor(200, 60, 40));
+        p.drawPolygon(QPolygonF{{2, 10}, {10, 2}, {18, 10}});
+        p.setBrush(QColor(250, 240, 210));
+        p.drawRect(QRectF(4.5, 10, 11, 8));
+        p.setBrush(QColor(120, 80, 40));
+        p.drawRect(QRectF(8.5, 13, 3, 5));
+        break;
+    }
+    case Kind::Forward:
+        drawArrow(p, true);
+        break;
+    case Kind::Back:
+        drawArrow(p, false);
+        break;
+    case Kind::Copy:
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(2.5, 2.5, 10, 12));
+        p.drawRect(QRectF(7.5, 5.5, 10, 12));
+        p.drawLine(QPointF(9.5, 9), QPointF(15.5, 9));
+        p.drawLine(QPointF(9.5, 12), QPointF(15.5, 12));
+        p.drawLine(QPointF(9.5, 15), QPointF(13.5, 15));
+        break;
+    case Kind::Font: {
+        QFont f(QStringLiteral("Times New Roman"));
+        f.setPixelSize(17);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(20, 20, 120));
+        p.drawText(QRect(0, 0, Size, Size), Qt::AlignCenter, QStringLiteral("A"));
+        break;
+    }
+    case Kind::Print:
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 2.5, 9, 6));
+        p.setBrush(QColor(150, 150, 160));
+        p.drawRoundedRect(QRectF(2.5, 8.5, 15, 7), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 13.5, 9, 5));
+        break;
+    }
+    p.end();
+    if (!enabled) {
+        QImage grey = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < grey.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(grey.scanLine(y));
+            for (int x = 0; x < grey.width(); ++x) {
+                const int g = 128 + qGray(line[x]) / 3;
+                line[x] = qRgba(g, g, g, qAlpha(line[x]) / 2);
+            }
+        }
+        return QPixmap::fromImage(grey);
+    }
+    return pixmap;
+}
+
+} // namespace
+
+QIcon icon(Kind kind)
+{
+    QIcon result;
+    result.addPixmap(draw(kind, true), QIcon::Normal);
+    result.addPixmap(draw(kind, false), QIcon::Disabled);
+    return result;
+}
+
+} // namespace ButtonIcons

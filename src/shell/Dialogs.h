@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Message boxes behind an interface, so a test can answer them.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // A confirmation box; returns the button chosen.
+    virtual QMessageBox::StandardButton confirm(QWidget *parent, const QString &text,
+                                                QMessageBox::StandardButtons buttons) = 0;
+    // An error box with the error's own message and an OK button.
+    virtual void error(QWidget *parent, const QString &text) = 0;
+};
+
+class MessageBoxDialogs : public Dialogs
+{
+public:
+    QMessageBox::StandardButton confirm(QWidget *parent, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override;
+    void error(QWidget *parent, const QString &text) override;
+};

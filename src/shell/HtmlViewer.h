@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTextBrowser>
+
+#include <functional>
+
+// The text pane. It loads pages by file name (letter case ignored, as the
+// pages' links are written in any case), keeps no history of its own and asks
+// its owner about every link before following it.
+class HtmlViewer : public QTextBrowser
+{
+    Q_OBJECT
+public:
+    explicit HtmlViewer(QWidget *parent = nullptr);
+
+    // Loads a page; on failure the pane keeps what it showed and `error` says why.
+    bool loadFile(const QString &path, QString *error = nullptr);
+    // Full file name of the page shown, empty before the first load.
+    QString currentFile() const { return m_currentFile; }
+
+    int position() const;
+    void setPosition(int position); // clamped to the scroll range
+    int selectionLength() const;
+    void copySelection();
+
+    // Called with a link's URL as written; returns true when the click was
+    // handled and the link must not be followed.
+    void setHotSpotHandler(std::function<bool(const QString &url)> handler) { m_hotSpot = std::move(handler); }
+
+    // A path with each part matched without regard to letter case; the path as
+    // given when nothing matches.
+    static QString resolvePath(const QString &path);
+
+Q_SIGNALS:
+    void pageLoaded(const QString &file);
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override;
+
+private:
+    void followLink(const QUrl &url);
+
+    QString m_currentFile;
+    std::function<bool(const QString &)> m_hotSpot;
+};

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "ScreenLayout.h"
+#include "Session.h"
+#include "TopicCatalogue.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class Dialogs;
+class HelpSystem;
+class HtmlViewer;
+class QAction;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QToolButton;
+class TJumpManager;
+class TopicPage;
+class TopicSplitter;
+
+// The main window: the page area with the sixteen topics on the left, the text
+// pane on the right, the menus and the status bar. It owns the shell's state
+// and switches topics; each topic page owns its own controls.
+class TMainFrm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    struct Options
+    {
+        // The screen to lay out for; the primary screen when not given.
+        std::optional<ScreenInfo> screen;
+        // The program's folder; the executable's folder when empty.
+        QString programDir;
+        // Message boxes; real ones when not given.
+        std::shared_ptr<Dialogs> dialogs;
+        // Help; the Qt Help collection beside the program when not given.
+        std::shared_ptr<HelpSystem> help;
+    };
+
+    explicit TMainFrm(Options options = {});
+    ~TMainFrm() override;
+
+    Session &session() { return m_session; }
+    const ScreenArrangement &arrangement() const { return m_arrangement; }
+    HtmlViewer *viewer() const { return m_viewer; }
+    TJumpManager &history() { return *m_history; }
+    TopicPage *page(int topic) const;
+    QAction *topicAction(int topic) const;
+    int mainPCWidth() const;
+    int topicWidth(int topic) const;
+    bool startPictureLoaded() const { return m_splashPictureLoaded != 0; }
+
+    // Topic switching.
+    void DoTopicChange(QAction *sender);
+    void ShowTopic(int topic);
+    void SetTopicCaption(int topic);
+    int PageTopic(const QString &url) const;
+    void ApplyTopicWidth(int topic);
+    void StoreTopicWidth();
+    void Topics1Click();
+    void AppIdle();
+
+    // Keys seen before the controls; true when the key was consumed.
+    bool FormKeyDown(int key);
+    // Asks whether the program may close; sets the stop flag when it may.
+    bool FormCloseQuery();
+
+    // Text pane navigation.
+    void MenuBtnClick();
+    void FwdBtnClick(bool forward);
+    bool viewerHotSpotClick(const QString &url);
+
+Q_SIGNALS:
+    // Emitted once, when the window has been shown and laid out.
+    void firstShown();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createPages();
+    void createTextPane(QWidget *parent);
+    void createMenus();
+    void FormCreate(const std::optional<ScreenInfo> &screen);
+    void FormShow();
+    void ArrangeForScreen(const ScreenInfo &screen);
+    void selectTopicPage(int topic);
+    void releaseStartPicture();
+    void resetPolarButtons();
+    void centreStartPicture();
+    void AppHint(const QString &hint);
+    void loadViewerPage(const QString &file);
+
+    Session m_session;
+    ScreenArrangement m_arrangement;
+    std::shared_ptr<Dialogs> m_dialogs;
+    std::shared_ptr<HelpSystem> m_help;
+    std::unique_ptr<TJumpManager> m_history;
+    std::array<int, Topics::Count> m_topicWidths{};
+    int m_splashPictureLoaded = -1;
+    bool m_shownOnce = false;
+
+    TopicSplitter *m_splitter = nullptr;
+    QStackedWidget *m_mainPC = nullptr;
+    QWidget *m_splashTab = nullptr;
+    QLabel *m_collagePic = nullptr;
+    std::array<TopicPage *, Topics::Count> m_pages{};
+    HtmlViewer *m_viewer = nullptr;
+    QToolButton *m_menuBtn = nullptr;
+    QToolButton *m_fwdBtn = nullptr;
+    QToolButton *m_backBtn = nullptr;
+    QToolButton *m_copyBtn = nullptr;
+    QToolButton *m_fontBtn = nullptr;
+    QToolButton *m_printBtn = nullptr;
+    QMenu *m_topicsMenu = nullptr;
+    QMenu *m_animationMenu = nullptr;
+    std::array<QAction *, Topics::Count> m_topicActions{};
+};

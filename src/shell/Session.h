@@ -1,0 +1,24 @@
+#pragma once
+
+#include "gdi/ProgramRandom.h"
+
+#include <QString>
+
+// The values the shell owns for the whole run and every page reads: the screen
+// mode, the paths, the animation stop flag and the program's random generator.
+struct Session
+{
+    // 1 on a small screen (at most 640 pixels wide), else 2.
+    int screenMode = 2;
+    // Folder of the running program, with a trailing '/'.
+    QString programDir;
+    // The text pages' folder, programDir + "HTML/"; their pictures are in "images/".
+    QString htmlDir;
+    // The help collection beside the program.
+    QString helpFile;
+    // 0 while an animation loop runs; -1 asks every loop to end.
+    int animStopFlag = -1;
+    // The topic shown, 0 for the start page.
+    int currentTopic = 0;
+    ProgramRandom random;
+};

@@ -1,0 +1,11 @@
+#include "TopicPage.h"
+
+#include "TopicCatalogue.h"
+
+TopicPage::TopicPage(Session &session, int topic, QWidget *parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_topic(topic)
+{
+    setObjectName(QString::fromLatin1(Topics::info(topic).page));
+}

@@ -1,0 +1,383 @@
+#include "Snapshot.h"
+
+#include "Dialogs.h"
+#include "HelpSystem.h"
+#include "MainFrm.h"
+#include "gdi/PaintBox.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+namespace Snapshot {
+
+namespace {
+
+const QStringList KnownActions{QStringLiteral("--screen"), QStringLiteral("--topic"),  QStringLiteral("--set"),
+                               QStringLiteral("--menu"),   QStringLiteral("--click"),  QStringLiteral("--click-right"),
+                               QStringLiteral("--press"),  QStringLiteral("--release"), QStringLiteral("--move"),
+                               QStringLiteral("--grab"),   QStringLiteral("--text"),   QStringLiteral("--series")};
+
+// Message boxes are answered "No" (keep the program running) and reported.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    explicit ScriptedDialogs(QTextStream &err)
+        : m_err(err)
+    {
+    }
+    QMessageBox::StandardButton confirm(QWidget *, const QString &text, QMessageBox::StandardButtons) override
+    {
+        m_err << "question: " << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) << " -> No\n";
+        return QMessageBox::No;
+    }
+    void error(QWidget *, const QString &text) override { m_err << "error box: " << text << '\n'; }
+
+private:
+    QTextStream &m_err;
+};
+
+class Failure
+{
+public:
+    QString message;
+};
+
+std::optional<QPoint> parsePoint(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(-?\\d+),(-?\\d+)$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return QPoint(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+// NAME or NAME@X,Y
+std::pair<QString, std::optional<QPoint>> splitAt(const QString &value, bool pointRequired)
+{
+    const qsizetype at = value.lastIndexOf(QLatin1Char('@'));
+    if (at < 0) {
+        if (pointRequired) {
+            throw Failure{QStringLiteral("'%1' needs a position: NAME@X,Y").arg(value)};
+        }
+        return {value, std::nullopt};
+    }
+    const auto point = parsePoint(value.mid(at + 1));
+    if (!point) {
+        throw Failure{QStringLiteral("bad position in '%1': expected NAME@X,Y").arg(value)};
+    }
+    return {value.left(at), point};
+}
+
+std::pair<QString, QString> splitAssign(const QString &value)
+{
+    const qsizetype eq = value.indexOf(QLatin1Char('='));
+    if (eq <= 0) {
+        throw Failure{QStringLiteral("'%1' needs the form NAME=VALUE").arg(value)};
+    }
+    return {value.left(eq), value.mid(eq + 1)};
+}
+
+int toInt(const QString &text, const QString &what)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok) {
+        throw Failure{QStringLiteral("bad value '%1' for %2: expected a whole number").arg(text, what)};
+    }
+    return v;
+}
+
+QWidget *findWidget(TMainFrm &window, const QString &name)
+{
+    if (window.objectName() == name) {
+        return &window;
+    }
+    if (auto *w = window.findChild<QWidget *>(name)) {
+        return w;
+    }
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name) {
+            return top;
+        }
+        if (auto *w = top->findChild<QWidget *>(name)) {
+            return w;
+        }
+    }
+    throw Failure{QStringLiteral("no control named '%1'").arg(name)};
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+// Closes any dialog a command opens, so that the script goes on.
+void closeModalsSoon()
+{
+    QTimer::singleShot(0, qApp, [] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+}
+
+void setControl(TMainFrm &window, const QString &name, const QString &valueText)
+{
+    QWidget *w = findWidget(window, name);
+    const int value = toInt(valueText, name);
+    if (auto *slider = qobject_cast<QAbstractSlider *>(w)) {
+        if (value < slider->minimum() || value > slider->maximum()) {
+            throw Failure{QStringLiteral("value %1 for %2 is outside %3..%4")
+                              .arg(value)
+                              .arg(name)
+                              .arg(slider->minimum())
+                              .arg(slider->maximum())};
+        }
+        slider->setValue(value);
+    } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+        if (value != 0 && value != 1) {
+            throw Failure{QStringLiteral("a check box takes 0 or 1, not %1").arg(value)};
+        }
+        if (check->isChecked() != (value == 1)) {
+            check->click();
+        }
+    } else if (auto *radio = qobject_cast<QRadioButton *>(w)) {
+        if (value != 1) {
+            throw Failure{QStringLiteral("a radio button takes 1, not %1").arg(value)};
+        }
+        radio->click();
+    } else if (auto *list = qobject_cast<QListWidget *>(w)) {
+        if (value < 0 || value >= list->count()) {
+            throw Failure{QStringLiteral("row %1 is outside the list %2").arg(value).arg(name)};
+        }
+        list->setCurrentRow(value);
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        if (value < 0 || value >= combo->count()) {
+            throw Failure{QStringLiteral("item %1 is outside %2").arg(value).arg(name)};
+        }
+        combo->setCurrentIndex(value);
+    } else if (auto *spin = qobject_cast<QSpinBox *>(w)) {
+        spin->setValue(value);
+    } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
+        const auto radios = group->findChildren<QRadioButton *>();
+        if (value < 0 || value >= radios.size()) {
+            throw Failure{QStringLiteral("item %1 is outside the group %2").arg(value).arg(name)};
+        }
+        radios[value]->click();
+    } else {
+        throw Failure{QStringLiteral("'%1' is not a control that takes a value").arg(name)};
+    }
+}
+
+void triggerMenu(TMainFrm &window, const QString &name)
+{
+    QAction *action = nullptr;
+    for (QAction *candidate : window.findChildren<QAction *>()) {
+        if (candidate->objectName() == name) {
+            action = candidate;
+            break;
+        }
+    }
+    if (!action) {
+        throw Failure{QStringLiteral("no menu item named '%1'").arg(name)};
+    }
+    // Open the menus on the way, as a user does, so their opening handlers run.
+    for (QObject *o = action->parent(); o; o = o->parent()) {
+        if (auto *menu = qobject_cast<QMenu *>(o)) {
+            Q_EMIT menu->aboutToShow();
+        }
+    }
+    if (!action->isEnabled() || !action->isVisible()) {
+        throw Failure{QStringLiteral("menu item '%1' is not available here").arg(name)};
+    }
+    closeModalsSoon();
+    action->trigger();
+}
+
+void mouse(TMainFrm &window, const QString &kind, const QString &value)
+{
+    const bool pointRequired = kind != QLatin1String("--click") && kind != QLatin1String("--click-right");
+    const auto [name, point] = splitAt(value, pointRequired);
+    QWidget *w = findWidget(window, name);
+    const QPoint pos = point.value_or(w->rect().center());
+    const Qt::MouseButton button = kind == QLatin1String("--click-right") ? Qt::RightButton : Qt::LeftButton;
+    closeModalsSoon();
+    if (kind == QLatin1String("--click") || kind == QLatin1String("--click-right")) {
+        QTest::mouseClick(w, button, {}, pos);
+    } else if (kind == QLatin1String("--press")) {
+        QTest::mousePress(w, button, {}, pos);
+    } else if (kind == QLatin1String("--release")) {
+        QTest::mouseRelease(w, button, {}, pos);
+    } else {
+        QTest::mouseMove(w, pos);
+    }
+}
+
+void grab(TMainFrm &window, const QString &value)
+{
+    const auto [name, file] = splitAssign(value);
+    QWidget *w = findWidget(window, name);
+    QImage image;
+    if (auto *box = qobject_cast<PaintBox *>(w)) {
+        box->ensurePainted();
+        image = box->surface();
+    } else {
+        image = w->grab().toImage();
+    }
+    if (!image.save(file, "PNG")) {
+        throw Failure{QStringLiteral("cannot write '%1'").arg(file)};
+    }
+}
+
+void printText(TMainFrm &window, const QString &name, QTextStream &out)
+{
+    QString text;
+    if (name == QLatin1String("caption")) {
+        text = window.windowTitle();
+    } else {
+        QWidget *w = findWidget(window, name);
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            text = label->text();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            text = button->text();
+        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            text = edit->text();
+        } else {
+            throw Failure{QStringLiteral("'%1' has no text").arg(name)};
+        }
+    }
+    out << name << '=' << text << '\n';
+}
+
+void dumpSeries(TMainFrm &window, const QString &value)
+{
+    const auto [name, file] = splitAssign(value);
+    findWidget(window, name);
+    throw Failure{QStringLiteral("'%1' is not a chart").arg(name)};
+}
+
+} // namespace
+
+QString usage()
+{
+    return QStringLiteral(
+        "usage: corvane-snap [action ...]\n"
+        "  --screen W,H            lay the window out for a W by H screen (default 1024,768)\n"
+        "  --topic N               choose topic N (1..16) from the Topics menu\n"
+        "  --set NAME=VALUE        set a control (slider, check box 0/1, radio 1, group or list index)\n"
+        "  --menu NAME             trigger the menu item NAME\n"
+        "  --click NAME[@X,Y]      left click (centre when no position is given)\n"
+        "  --click-right NAME[@X,Y] right click\n"
+        "  --press NAME@X,Y  --release NAME@X,Y  --move NAME@X,Y   left button\n"
+        "  --grab NAME=FILE.png    save the control's picture (MainFrm: the whole window)\n"
+        "  --text NAME             print NAME=its text (caption: the window caption)\n"
+        "  --series NAME=FILE.csv  save a chart's series as rows series,index,x,y\n");
+}
+
+std::optional<Script> parse(const QStringList &arguments, QString *error)
+{
+    Script script;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &name = arguments[i];
+        if (!KnownActions.contains(name)) {
+            *error = QStringLiteral("unknown action '%1'").arg(name);
+            return std::nullopt;
+        }
+        if (i + 1 >= arguments.size()) {
+            *error = QStringLiteral("'%1' needs a value").arg(name);
+            return std::nullopt;
+        }
+        const QString value = arguments[++i];
+        if (name == QLatin1String("--screen")) {
+            const auto size = parsePoint(value);
+            if (!size || size->x() < 320 || size->y() < 240) {
+                *error = QStringLiteral("bad screen size '%1': expected W,H of at least 320,240").arg(value);
+                return std::nullopt;
+            }
+            script.screen = QSize(size->x(), size->y());
+            continue;
+        }
+        script.actions.push_back({name, value});
+    }
+    return script;
+}
+
+int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &err)
+{
+    try {
+        settle();
+        for (const Action &action : script.actions) {
+            if (action.name == QLatin1String("--topic")) {
+                const int topic = toInt(action.value, QStringLiteral("--topic"));
+                if (!Topics::isTopic(topic)) {
+                    throw Failure{QStringLiteral("topic %1 is outside 1..16").arg(topic)};
+                }
+                window.DoTopicChange(window.topicAction(topic));
+            } else if (action.name == QLatin1String("--set")) {
+                const auto [name, value] = splitAssign(action.value);
+                setControl(window, name, value);
+            } else if (action.name == QLatin1String("--menu")) {
+                triggerMenu(window, action.value);
+            } else if (action.name == QLatin1String("--grab")) {
+                settle();
+                grab(window, action.value);
+            } else if (action.name == QLatin1String("--text")) {
+                printText(window, action.value, out);
+            } else if (action.name == QLatin1String("--series")) {
+                dumpSeries(window, action.value);
+            } else {
+                mouse(window, action.name, action.value);
+            }
+            settle();
+            window.AppIdle();
+        }
+    } catch (const Failure &failure) {
+        err << "corvane-snap: " << failure.message << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+int runAll(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QString error;
+    const auto script = parse(arguments, &error);
+    if (!script) {
+        err << "corvane-snap: " << error << '\n' << usage();
+        return 2;
+    }
+    TMainFrm::Options options;
+    const QSize s = script->screen;
+    // The work area is the screen less a 40-pixel panel at the bottom.
+    options.screen = ScreenInfo{s, QRect(0, 0, s.width(), s.height() - 40)};
+    options.dialogs = std::make_shared<ScriptedDialogs>(err);
+    TMainFrm window(options);
+    window.show();
+    if (window.arrangement().maximised) {
+        window.setGeometry(window.arrangement().bounds);
+    }
+    const int code = run(window, *script, out, err);
+    out.flush();
+    err.flush();
+    return code;
+}
+
+} // namespace Snapshot

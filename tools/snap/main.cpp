@@ -1,0 +1,22 @@
+// corvane-snap: builds Corvane's main window off screen, runs the actions given
+// on the command line in order and exits; for screenshots and checks of the
+// pictures from outside. Run it without arguments for a list of actions.
+#include "Application.h"
+#include "Snapshot.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    configureApplication(app);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return Snapshot::runAll(QCoreApplication::arguments().mid(1), out, err);
+}
