@@ -1,4 +1,520 @@
+#include "About.h"
+#include "Dialogs.h"
+#include "HelpSystem.h"
+#include "HtmlViewer.h"
+#include "JumpObject.h"
+#include "MainFrm.h"
+#include "TopicPage.h"
+#include "shell/Application.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
-class T : public QObject { Q_OBJECT private Q_SLOTS: void placeholder() {} };
-QTEST_MAIN(T)
+#include <QTimer>
+#include <QToolButton>
+
+#include <deque>
+
+namespace {
+
+// Answers message boxes from a script and records what was asked.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    std::deque<QMessageBox::StandardButton> answers;
+    QStringList questions;
+    std::vector<QMessageBox::StandardButtons> buttons;
+    QStringList errors;
+
+    QMessageBox::StandardButton confirm(QWidget *, const QString &text, QMessageBox::StandardButtons b) override
+    {
+        questions << text;
+        buttons.push_back(b);
+        if (answers.empty()) {
+            return QMessageBox::No;
+        }
+        const auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void error(QWidget *, const QString &text) override { errors << text; }
+};
+
+class RecordingHelp : public HelpSystem
+{
+public:
+    QStringList calls;
+    void showContext(int context) override { calls << QStringLiteral("context %1").arg(context); }
+    void showContents() override { calls << QStringLiteral("contents"); }
+    void searchPartialKey() override { calls << QStringLiteral("partial key"); }
+    void quit() override { calls << QStringLiteral("quit"); }
+};
+
+struct Fixture
+{
+    std::shared_ptr<ScriptedDialogs> dialogs = std::make_shared<ScriptedDialogs>();
+    std::shared_ptr<RecordingHelp> help = std::make_shared<RecordingHelp>();
+    std::unique_ptr<TMainFrm> window;
+
+    explicit Fixture(QSize screen = QSize(1024, 768))
+    {
+        TMainFrm::Options options;
+        options.screen = ScreenInfo{screen, QRect(0, 0, screen.width(), screen.height() - 40)};
+        options.dialogs = dialogs;
+        options.help = help;
+        window = std::make_unique<TMainFrm>(options);
+        window->show();
+        if (window->arrangement().maximised) {
+            window->setGeometry(window->arrangement().bounds);
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QString activePage() const
+    {
+        return window->findChild<QStackedWidget *>(QStringLiteral("MainPC"))->currentWidget()->objectName();
+    }
+    void chooseTopic(int topic) { window->topicAction(topic)->trigger(); }
+    QToolButton *button(const char *name) const
+    {
+        return window->findChild<QToolButton *>(QString::fromLatin1(name));
+    }
+};
+
+} // namespace
+
+class TestMainFrm : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { configureApplication(*qApp); }
+
+    void startState()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Waves"));
+        QCOMPARE(w.session().currentTopic, 0);
+        QCOMPARE(w.session().animStopFlag, -1);
+        QCOMPARE(f.activePage(), QStringLiteral("SplashTab"));
+        QVERIFY(w.viewer()->currentFile().endsWith(QStringLiteral("HTML/index.htm")));
+        QVERIFY(w.session().htmlDir.endsWith(QStringLiteral("/HTML/")));
+        QCOMPARE(w.history().HomePage, w.session().htmlDir + QStringLiteral("INDEX.HTM"));
+        QTRY_COMPARE(w.mainPCWidth(), 460);
+        const auto *collage = w.findChild<QLabel *>(QStringLiteral("CollagePic"));
+        QCOMPARE(collage->pixmap().size(), QSize(420, 480));
+        // Centred on the start page.
+        const QWidget *splash = w.findChild<QWidget *>(QStringLiteral("SplashTab"));
+        QCOMPARE(collage->x(), (splash->width() - 420) / 2);
+        QCOMPARE(collage->y(), (splash->height() - 480) / 2);
+        QCOMPARE(w.font().pixelSize(), 11);
+        QCOMPARE(f.button("FwdBtn")->isEnabled(), false);
+        QCOMPARE(f.button("CopyBtn")->isEnabled(), false);
+    }
+
+    void smallScreenUsesTheSmallPicture()
+    {
+        Fixture f(QSize(640, 480));
+        QCOMPARE(f.window->session().screenMode, 1);
+        QVERIFY(f.window->arrangement().maximised);
+        QTRY_COMPARE(f.window->mainPCWidth(), 330);
+        const auto *collage = f.window->findChild<QLabel *>(QStringLiteral("CollagePic"));
+        QCOMPARE(collage->pixmap().size(), QSize(310, 354));
+    }
+
+    void everyTopicPageExists()
+    {
+        Fixture f;
+        for (int topic = 1; topic <= 16; ++topic) {
+            TopicPage *page = f.window->page(topic);
+            QVERIFY(page);
+            QCOMPARE(page->objectName(), QString::fromLatin1(Topics::info(topic).page));
+            QVERIFY(page->isEnabled());
+        }
+    }
+
+    void topicsMenuOrder()
+    {
+        Fixture f;
+        auto *menu = f.window->findChild<QMenu *>(QStringLiteral("Topics1"));
+        QVERIFY(menu);
+        QList<int> tags;
+        for (QAction *a : menu->actions()) {
+            tags << a->data().toInt();
+        }
+        QCOMPARE(tags, (QList<int>{10, 9, 3, 15, 14, 13, 2, 16, 12, 4, 5, 7, 6, 8, 1, 11}));
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Absorption of gamma rays"));
+        QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("Absorptionofgammarays1"));
+    }
+
+    void menuBarCaptions()
+    {
+        Fixture f;
+        QStringList captions;
+        for (QAction *a : f.window->menuBar()->actions()) {
+            captions << a->text();
+        }
+        QCOMPARE(captions, (QStringList{QStringLiteral("&File"), QStringLiteral("&Topics"), QStringLiteral("&Graph"),
+                                        QStringLiteral("&Animation"), QStringLiteral("&View"),
+                                        QStringLiteral("&Help")}));
+    }
+
+    void topicChange_data()
+    {
+        QTest::addColumn<int>("topic");
+        for (int topic = 1; topic <= 16; ++topic) {
+            QTest::addRow("topic %d", topic) << topic;
+        }
+    }
+    void topicChange()
+    {
+        QFETCH(int, topic);
+        Fixture f;
+        TMainFrm &w = *f.window;
+        w.session().animStopFlag = 0; // as if an animation were running
+        f.chooseTopic(topic);
+        QCOMPARE(w.session().currentTopic, topic);
+        QCOMPARE(w.windowTitle(), Topics::caption(topic));
+        QCOMPARE(f.activePage(), QString::fromLatin1(Topics::info(topic).page));
+        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(w.viewer()->currentFile().endsWith(Topics::topicPage(topic), Qt::CaseInsensitive));
+        QTRY_COMPARE(w.mainPCWidth(), Topics::info(topic).width);
+        QVERIFY(!w.startPictureLoaded());
+        QCOMPARE(w.history().count(), 0); // a menu switch records no history
+    }
+
+    void sameTopicChangesNothingButTheStartPicture()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        f.chooseTopic(3);
+        QSignalSpy loads(w.viewer(), &HtmlViewer::pageLoaded);
+        w.session().animStopFlag = 0;
+        f.chooseTopic(3);
+        QCOMPARE(loads.size(), 0);
+        QCOMPARE(w.session().animStopFlag, 0);
+        QCOMPARE(w.session().currentTopic, 3);
+
+        // On the start page, even a click that changes nothing else releases the picture.
+        Fixture g;
+        QVERIFY(g.window->startPictureLoaded());
+        g.window->DoTopicChange(nullptr);
+        QVERIFY(!g.window->startPictureLoaded());
+        QCOMPARE(g.window->session().currentTopic, 0);
+    }
+
+    void topicsMenuChecksTheCurrentTopic()
+    {
+        Fixture f;
+        f.chooseTopic(14);
+        auto *menu = f.window->findChild<QMenu *>(QStringLiteral("Topics1"));
+        Q_EMIT menu->aboutToShow();
+        for (QAction *a : menu->actions()) {
+            QCOMPARE(a->isChecked(), a->data().toInt() == 14);
+        }
+    }
+
+    void polarButtonsResetOnTopicChange()
+    {
+        Fixture f;
+        auto *start = new QToolButton(f.window->page(16));
+        start->setObjectName(QStringLiteral("PolarStartBtn"));
+        auto *stop = new QToolButton(f.window->page(16));
+        stop->setObjectName(QStringLiteral("PolarStopBtn"));
+        start->setEnabled(false);
+        stop->setEnabled(true);
+        f.chooseTopic(2);
+        QVERIFY(start->isEnabled());
+        QVERIFY(!stop->isEnabled());
+    }
+
+    // After a splitter drag on topic 6, topic 2 comes back at 440 and topic 6 at
+    // the dragged width.
+    void splitterDragIsRememberedPerTopic()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        f.chooseTopic(6);
+        QTRY_COMPARE(w.mainPCWidth(), 490);
+        auto *splitter = w.findChild<QSplitter *>(QStringLiteral("Splitter1"));
+        QWidget *handle = splitter->handle(1);
+        const QPoint grip(handle->width() / 2, handle->height() / 2);
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip + QPoint(-60, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(-60, 0));
+        QTRY_COMPARE(w.mainPCWidth(), 430);
+        QCOMPARE(w.topicWidth(6), 430);
+
+        f.chooseTopic(2);
+        QTRY_COMPARE(w.mainPCWidth(), 440);
+        f.chooseTopic(6);
+        QTRY_COMPARE(w.mainPCWidth(), 430);
+        QCOMPARE(w.topicWidth(2), 440);
+    }
+
+    void splitterDragOnTheStartPageStoresNothing()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        auto *splitter = w.findChild<QSplitter *>(QStringLiteral("Splitter1"));
+        splitter->setSizes({300, 400});
+        w.StoreTopicWidth();
+        for (int t = 1; t <= 16; ++t) {
+            QCOMPARE(w.topicWidth(t), Topics::info(t).width);
+        }
+    }
+
+    void applyTopicWidthOutsideTheTableUsesTheFirstEntry()
+    {
+        Fixture f;
+        f.window->ApplyTopicWidth(0);
+        QTRY_COMPARE(f.window->mainPCWidth(), 430);
+        f.window->ApplyTopicWidth(99);
+        QTRY_COMPARE(f.window->mainPCWidth(), 430);
+    }
+
+    void setTopicCaptionOutsideTheTable()
+    {
+        Fixture f;
+        f.window->SetTopicCaption(5);
+        f.window->SetTopicCaption(17);
+        QCOMPARE(f.window->windowTitle(), Topics::caption(5));
+        QCOMPARE(f.window->session().currentTopic, 5);
+    }
+
+    void animationMenuVisibility_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<bool>("visible");
+        for (int t = 1; t <= 16; ++t) {
+            QTest::addRow("topic %d", t) << t << Topics::animationMenuVisible(t, false);
+        }
+    }
+    void animationMenuVisibility()
+    {
+        QFETCH(int, topic);
+        QFETCH(bool, visible);
+        Fixture f;
+        QAction *animation = f.window->findChild<QMenu *>(QStringLiteral("Animation1"))->menuAction();
+        f.window->AppIdle();
+        QVERIFY(!animation->isVisible()); // hidden on the start page
+        f.chooseTopic(topic);
+        f.window->AppIdle();
+        QCOMPARE(animation->isVisible(), visible);
+    }
+
+    void animationMenuFollowsTheUnpolarizedPanel()
+    {
+        Fixture f;
+        auto *panel = new QWidget(f.window->page(16));
+        panel->setObjectName(QStringLiteral("NonPolarPanel"));
+        panel->hide();
+        QAction *animation = f.window->findChild<QMenu *>(QStringLiteral("Animation1"))->menuAction();
+        f.chooseTopic(16);
+        f.window->AppIdle();
+        QVERIFY(!animation->isVisible());
+        panel->show();
+        f.window->AppIdle();
+        QVERIFY(animation->isVisible());
+    }
+
+    void f1OpensHelpForTheTopic()
+    {
+        Fixture f;
+        QTest::keyClick(f.window->viewer(), Qt::Key_F1);
+        f.chooseTopic(15);
+        QTest::keyClick(f.window->viewer(), Qt::Key_F1);
+        f.chooseTopic(9);
+        QTest::keyClick(f.window.get(), Qt::Key_F1);
+        QCOMPARE(f.help->calls, (QStringList{QStringLiteral("contents"), QStringLiteral("context 1160"),
+                                             QStringLiteral("context 1020")}));
+        // Other keys pass on to the controls.
+        QVERIFY(!f.window->FormKeyDown(Qt::Key_F2));
+    }
+
+    void helpMenu()
+    {
+        Fixture f;
+        f.window->findChild<QAction *>(QStringLiteral("Searchforhelpon1"))->trigger();
+        f.window->findChild<QAction *>(QStringLiteral("Contents1"))->trigger();
+        QCOMPARE(f.help->calls, (QStringList{QStringLiteral("partial key"), QStringLiteral("contents")}));
+    }
+
+    void aboutBox()
+    {
+        Fixture f;
+        QString title;
+        QString version;
+        QSize size;
+        QTimer::singleShot(0, f.window.get(), [&] {
+            auto *about = qobject_cast<TAboutFrm *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            title = about->findChild<QLabel *>(QStringLiteral("ProductName"))->text();
+            version = about->findChild<QLabel *>(QStringLiteral("Version"))->text();
+            size = about->size();
+            about->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+        });
+        f.window->findChild<QAction *>(QStringLiteral("About1"))->trigger();
+        QCOMPARE(title, QStringLiteral("Corvane"));
+        QCOMPARE(version, QStringLiteral("version 1.1"));
+        QCOMPARE(size, QSize(279, 200));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void hintsHaveTwoParts()
+    {
+        Fixture f;
+        QToolButton *menuBtn = f.button("MenuBtn");
+        QCOMPARE(menuBtn->toolTip(), QStringLiteral("main index"));
+        QCOMPARE(menuBtn->statusTip(), QStringLiteral("Return to main index page"));
+        QCOMPARE(f.button("FwdBtn")->statusTip(), QStringLiteral("forward"));
+        QStatusTipEvent tip(menuBtn->statusTip());
+        QApplication::sendEvent(f.window.get(), &tip);
+        QCOMPARE(f.window->statusBar()->currentMessage(), QStringLiteral("Return to main index page"));
+    }
+
+    void closeQuestion_data()
+    {
+        QTest::addColumn<bool>("chartOnClipboard");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("clipboardKept");
+        QTest::newRow("exit yes") << false << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("exit no") << false << int(QMessageBox::No) << false << true;
+        QTest::newRow("chart, keep it") << true << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("chart, empty clipboard") << true << int(QMessageBox::No) << true << false;
+        QTest::newRow("chart, cancel") << true << int(QMessageBox::Cancel) << false << true;
+    }
+    void closeQuestion()
+    {
+        QFETCH(bool, chartOnClipboard);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(bool, clipboardKept);
+        Fixture f;
+        auto *data = new QMimeData;
+        if (chartOnClipboard) {
+            data->setData(QStringLiteral("image/svg+xml"), QByteArrayLiteral("<svg/>"));
+        } else {
+            // Text from the text pane is no chart picture.
+            data->setText(QStringLiteral("selected text"));
+        }
+        QGuiApplication::clipboard()->setMimeData(data);
+        f.dialogs->answers.push_back(QMessageBox::StandardButton(answer));
+        f.window->session().animStopFlag = 0;
+
+        const bool closed = f.window->close();
+        QCOMPARE(closed, closes);
+        QCOMPARE(f.dialogs->questions.size(), 1);
+        if (chartOnClipboard) {
+            QCOMPARE(f.dialogs->questions.first(),
+                     QStringLiteral("Do you want to leave the data on the clipboard\nafter the program is closed?"));
+            QCOMPARE(f.dialogs->buttons.front(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        } else {
+            QCOMPARE(f.dialogs->questions.first(), QStringLiteral("Exit program?"));
+            QCOMPARE(f.dialogs->buttons.front(), QMessageBox::Yes | QMessageBox::No);
+        }
+        // The stop flag ends a running animation only when the window goes.
+        QCOMPARE(f.window->session().animStopFlag, closes ? -1 : 0);
+        const QMimeData *now = QGuiApplication::clipboard()->mimeData();
+        const bool kept = now && (now->hasFormat(QStringLiteral("image/svg+xml")) || now->hasText());
+        QCOMPARE(kept, clipboardKept);
+        QCOMPARE(f.help->calls.contains(QStringLiteral("quit")), closes);
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void exitMenuAsksFirst()
+    {
+        Fixture f;
+        f.dialogs->answers.push_back(QMessageBox::No);
+        f.window->findChild<QAction *>(QStringLiteral("Exit1"))->trigger();
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.dialogs->questions, QStringList{QStringLiteral("Exit program?")});
+    }
+
+    // Following a link to another topic's page switches topic and records the
+    // page left; the index page and anchors leave the topic alone.
+    void linksSwitchTopic()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("yds.htm#fringes")));
+        QCOMPARE(w.session().currentTopic, 1);
+        QCOMPARE(w.windowTitle(), Topics::caption(1));
+        QCOMPARE(f.activePage(), QStringLiteral("YDStab"));
+        QCOMPARE(w.history().count(), 1);
+        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("index.htm")));
+        QCOMPARE(w.session().currentTopic, 1);
+        QVERIFY(w.viewerHotSpotClick(QStringLiteral("$fringes.png")));
+        QVERIFY(w.viewerHotSpotClick(QStringLiteral("\u00a3note")));
+        QCOMPARE(w.session().currentTopic, 1);
+    }
+
+    void backAndForwardThroughPages()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        HtmlViewer *viewer = w.viewer();
+        const QString dir = w.session().htmlDir;
+        // Index -> YDS -> GAMMA, as links followed in the pane.
+        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("YDS.HTM")));
+        QVERIFY(viewer->loadFile(dir + QStringLiteral("YDS.HTM")));
+        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("GAMMA.HTM")));
+        QVERIFY(viewer->loadFile(dir + QStringLiteral("GAMMA.HTM")));
+        QCOMPARE(w.session().currentTopic, 10);
+
+        w.FwdBtnClick(false);
+        QVERIFY(viewer->currentFile().endsWith(QStringLiteral("YDS.HTM")));
+        QCOMPARE(w.session().currentTopic, 1);
+        QVERIFY(f.button("FwdBtn")->isEnabled());
+
+        w.FwdBtnClick(false);
+        QVERIFY(viewer->currentFile().endsWith(QStringLiteral("index.htm")));
+        QCOMPARE(w.history().count(), 0);
+        QVERIFY(!f.button("FwdBtn")->isEnabled());
+        QCOMPARE(w.session().currentTopic, 1); // the index page belongs to no topic
+    }
+
+    void indexButtonKeepsTheTopic()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        f.chooseTopic(4);
+        w.session().animStopFlag = 0;
+        w.MenuBtnClick();
+        QVERIFY(w.viewer()->currentFile().endsWith(QStringLiteral("index.htm")));
+        QCOMPARE(w.session().currentTopic, 4);
+        QCOMPARE(w.windowTitle(), Topics::caption(4));
+        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(!f.button("BackBtn")->isEnabled());
+        w.AppIdle();
+        QVERIFY(!f.button("MenuBtn")->isEnabled()); // on the index page
+    }
+
+    void missingPageOnBackIsReported()
+    {
+        Fixture f;
+        TMainFrm &w = *f.window;
+        w.history().AddJump(w.session().htmlDir + QStringLiteral("GONE.HTM"), 0);
+        w.history().AddJump(w.viewer()->currentFile(), 0);
+        const QString shown = w.viewer()->currentFile();
+        w.FwdBtnClick(false);
+        QCOMPARE(f.dialogs->errors.size(), 1);
+        QVERIFY(f.dialogs->errors.first().contains(QStringLiteral("GONE.HTM")));
+        QCOMPARE(w.viewer()->currentFile(), shown);
+    }
+};
+
+QTEST_MAIN(TestMainFrm)
 #include "tst_mainfrm.moc"

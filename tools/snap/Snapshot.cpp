@@ -122,11 +122,14 @@ QWidget *findWidget(TMainFrm &window, const QString &name)
     throw Failure{QStringLiteral("no control named '%1'").arg(name)};
 }
 
-void settle()
+// Lets pending events run and then the idle handler, as the event loop does
+// before it waits; processing events without waiting never goes idle.
+void settle(TMainFrm &window)
 {
     for (int i = 0; i < 3; ++i) {
         QApplication::processEvents();
     }
+    window.AppIdle();
 }
 
 // Closes any dialog a command opens, so that the script goes on.
@@ -323,7 +326,7 @@ std::optional<Script> parse(const QStringList &arguments, QString *error)
 int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &err)
 {
     try {
-        settle();
+        settle(window);
         for (const Action &action : script.actions) {
             if (action.name == QLatin1String("--topic")) {
                 const int topic = toInt(action.value, QStringLiteral("--topic"));
@@ -337,7 +340,6 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
             } else if (action.name == QLatin1String("--menu")) {
                 triggerMenu(window, action.value);
             } else if (action.name == QLatin1String("--grab")) {
-                settle();
                 grab(window, action.value);
             } else if (action.name == QLatin1String("--text")) {
                 printText(window, action.value, out);
@@ -346,8 +348,7 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
             } else {
                 mouse(window, action.name, action.value);
             }
-            settle();
-            window.AppIdle();
+            settle(window);
         }
     } catch (const Failure &failure) {
         err << "corvane-snap: " << failure.message << '\n';
