@@ -10,6 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,6 +134,28 @@ private Q_SLOTS:
         QTRY_COMPARE(f.window->mainPCWidth(), 330);
         const auto *collage = f.window->findChild<QLabel *>(QStringLiteral("CollagePic"));
         QCOMPARE(collage->pixmap().size(), QSize(310, 354));
+    }
+
+    void missingStartPictureIsSkippedSilently()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("HTML")));
+        QFile index(dir.filePath(QStringLiteral("HTML/index.htm")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("<html><body>index</body></html>");
+        index.close();
+        auto dialogs = std::make_shared<ScriptedDialogs>();
+        TMainFrm::Options options;
+        options.screen = ScreenInfo{QSize(1024, 768), QRect(0, 0, 1024, 728)};
+        options.programDir = dir.path();
+        options.dialogs = dialogs;
+        options.help = std::make_shared<RecordingHelp>();
+        TMainFrm w(options);
+        w.show();
+        QVERIFY(w.findChild<QLabel *>(QStringLiteral("CollagePic"))->pixmap().isNull());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Waves"));
+        QVERIFY(dialogs->errors.isEmpty());
+        QVERIFY(w.viewer()->toPlainText().contains(QStringLiteral("index")));
     }
 
     void everyTopicPageExists()

@@ -359,6 +359,10 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
 
 int runAll(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (arguments.isEmpty() || arguments.contains(QLatin1String("--help"))) {
+        out << usage();
+        return 0;
+    }
     QString error;
     const auto script = parse(arguments, &error);
     if (!script) {
