@@ -53,6 +53,12 @@ Canvas::Canvas(QPaintDevice *device)
 {
 }
 
+Canvas::Canvas(QPainter *painter)
+    : m_device(painter->device())
+    , m_external(painter)
+{
+}
+
 Canvas::~Canvas()
 {
     end();
@@ -81,6 +87,9 @@ QFont Canvas::qFont() const
 
 QPainter &Canvas::painter()
 {
+    if (m_external) {
+        return *m_external;
+    }
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(m_device);
         m_painter->setRenderHint(QPainter::Antialiasing, false);

@@ -80,6 +80,9 @@ class Canvas
 {
 public:
     explicit Canvas(QPaintDevice *device);
+    // A canvas over a painter that is already open (a printer's); the painter
+    // stays open when the canvas ends.
+    explicit Canvas(QPainter *painter);
     ~Canvas();
     Canvas(const Canvas &) = delete;
     Canvas &operator=(const Canvas &) = delete;
@@ -141,6 +144,7 @@ private:
 
     QPaintDevice *m_device;
     std::unique_ptr<QPainter> m_painter;
+    QPainter *m_external = nullptr;
     QPoint m_penPos;
     std::function<void()> m_changed;
 };

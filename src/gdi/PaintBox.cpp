@@ -18,8 +18,9 @@ void PaintBox::recreateSurface(QSize size)
     if (m_canvas) {
         m_canvas->end();
     }
+    // What no picture covers shows the page behind, as on a transparent control.
     QImage next(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    next.fill(Qt::white);
+    next.fill(palette().color(QPalette::Window));
     if (!m_surface.isNull()) {
         QPainter p(&next);
         p.drawImage(0, 0, m_surface);

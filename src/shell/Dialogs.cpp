@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 
 QMessageBox::StandardButton MessageBoxDialogs::confirm(QWidget *parent, const QString &text,
                                                        QMessageBox::StandardButtons buttons)
@@ -13,4 +15,15 @@ void MessageBoxDialogs::error(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool MessageBoxDialogs::choosePrinter(QWidget *parent, QPrinter &printer, bool pageRange, int minPage, int maxPage)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageRange);
+    if (pageRange) {
+        dialog.setMinMax(minPage, maxPage);
+        dialog.setFromTo(printer.fromPage(), printer.toPage());
+    }
+    return dialog.exec() == QDialog::Accepted;
 }

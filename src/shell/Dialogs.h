@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Message boxes behind an interface, so a test can answer them.
@@ -15,6 +16,10 @@ public:
                                                 QMessageBox::StandardButtons buttons) = 0;
     // An error box with the error's own message and an OK button.
     virtual void error(QWidget *parent, const QString &text) = 0;
+    // The print dialog; true when the user chose to print. With `pageRange`
+    // the user may choose pages minPage..maxPage (the printer's from-page and
+    // to-page preset the choice); without it there is no page choice.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer, bool pageRange, int minPage, int maxPage) = 0;
 };
 
 class MessageBoxDialogs : public Dialogs
@@ -23,4 +28,5 @@ public:
     QMessageBox::StandardButton confirm(QWidget *parent, const QString &text,
                                         QMessageBox::StandardButtons buttons) override;
     void error(QWidget *parent, const QString &text) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer, bool pageRange, int minPage, int maxPage) override;
 };

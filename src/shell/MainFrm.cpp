@@ -1,6 +1,10 @@
 #include "MainFrm.h"
 
 #include "About.h"
+#include "AnimSpd.h"
+#include "GraphCommands.h"
+#include "chart/Chart.h"
+#include "oscillations/SHMPage.h"
 #include "ButtonIcons.h"
 #include "Dialogs.h"
 #include "FormFont.h"
@@ -17,9 +21,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -237,17 +243,26 @@ void TMainFrm::createMenus()
     }
     connect(m_topicsMenu, &QMenu::aboutToShow, this, &TMainFrm::Topics1Click);
 
-    QMenu *graph = bar->addMenu(tr("&Graph"));
+    m_graphMenu = bar->addMenu(tr("&Graph"));
+    QMenu *graph = m_graphMenu;
     graph->setObjectName(QStringLiteral("Graph1"));
-    addItem(graph, "Print1", tr("Print"));
-    addItem(graph, "Copy1", tr("Copy"));
-    addItem(graph, "Showcrosshair1", tr("Show crosshair"))->setCheckable(true);
-    QMenu *timescale = graph->addMenu(tr("Time scale"));
+    connect(graph, &QMenu::aboutToShow, this, &TMainFrm::Graph1Click);
+    connect(addItem(graph, "Print1", tr("Print")), &QAction::triggered, this, &TMainFrm::Print1Click);
+    connect(addItem(graph, "Copy1", tr("Copy")), &QAction::triggered, this, &TMainFrm::Copy1Click);
+    QAction *crosshair = addItem(graph, "Showcrosshair1", tr("Show crosshair"));
+    crosshair->setCheckable(true);
+    connect(crosshair, &QAction::toggled, this, [this](bool on) { m_session.showCrosshair = on; });
+    m_timescaleMenu = graph->addMenu(tr("Time scale"));
+    QMenu *timescale = m_timescaleMenu;
     timescale->setObjectName(QStringLiteral("timescale1"));
     timescale->menuAction()->setObjectName(QStringLiteral("timescale1"));
+    connect(timescale, &QMenu::aboutToShow, this, &TMainFrm::timescale1Click);
     for (int tag : {5, 10, 15, 20}) {
         const QByteArray name = "N" + QByteArray::number(tag) + "1";
-        addItem(timescale, name.constData(), QString::number(tag), tag)->setCheckable(true);
+        QAction *item = addItem(timescale, name.constData(), QString::number(tag), tag);
+        item->setCheckable(true);
+        item->setChecked(tag == 10);
+        connect(item, &QAction::triggered, this, [this, item] { UpdateGraphTimescale(item); });
     }
     QMenu *xaxis = graph->addMenu(tr("X axis range"));
     xaxis->setObjectName(QStringLiteral("Xaxis1"));
@@ -259,7 +274,8 @@ void TMainFrm::createMenus()
     m_animationMenu = bar->addMenu(tr("&Animation"));
     m_animationMenu->setObjectName(QStringLiteral("Animation1"));
     m_animationMenu->menuAction()->setObjectName(QStringLiteral("Animation1"));
-    addItem(m_animationMenu, "setspeed1", tr("set speed"));
+    connect(addItem(m_animationMenu, "setspeed1", tr("set speed")), &QAction::triggered, this,
+            &TMainFrm::setspeed1Click);
 
     QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View1"));
@@ -489,6 +505,86 @@ void TMainFrm::AppIdle()
     const bool animation = Topics::animationMenuVisible(m_session.currentTopic, nonPolar && nonPolar->isVisible());
     if (m_animationMenu->menuAction()->isVisible() != animation) {
         m_animationMenu->menuAction()->setVisible(animation);
+    }
+}
+
+TopicPage *TMainFrm::activePage() const
+{
+    return qobject_cast<TopicPage *>(m_mainPC->currentWidget());
+}
+
+void TMainFrm::Graph1Click()
+{
+    const GraphMenuState state = graphMenuState(m_mainPC->currentWidget()->objectName());
+    const auto enable = [this](const char *name, bool on) {
+        if (auto *action = findChild<QAction *>(QString::fromLatin1(name))) {
+            action->setEnabled(on);
+        }
+    };
+    enable("Print1", state.print);
+    enable("Copy1", state.copy);
+    enable("Showcrosshair1", state.crosshair);
+    enable("timescale1", state.timeScale);
+    enable("Xaxis1", state.xAxisRange);
+}
+
+void TMainFrm::Print1Click()
+{
+    TopicPage *page = activePage();
+    if (!page || !graphMenuState(page->objectName()).print) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFromTo(0, 0);
+    if (!m_dialogs->choosePrinter(this, printer, false, 0, 0)) {
+        return;
+    }
+    QString error;
+    if (!page->printChart(printer, &error)) {
+        m_dialogs->error(this, error);
+    }
+}
+
+void TMainFrm::Copy1Click()
+{
+    TopicPage *page = activePage();
+    if (page && page->chart() && graphMenuState(page->objectName()).copy) {
+        page->chart()->copyToClipboard();
+    }
+}
+
+void TMainFrm::timescale1Click()
+{
+    const int current = static_cast<SHMPage *>(page(9))->timeScale();
+    for (QAction *item : m_timescaleMenu->actions()) {
+        item->setChecked(item->data().toInt() == current);
+    }
+}
+
+void TMainFrm::UpdateGraphTimescale(QAction *sender)
+{
+    if (sender) {
+        static_cast<SHMPage *>(page(9))->UpdateGraphTimescale(sender->data().toInt());
+    }
+    timescale1Click();
+}
+
+void TMainFrm::setspeed1Click()
+{
+    const auto *singleSlit = findChild<QAbstractButton *>(QStringLiteral("ssRB"));
+    const auto settingNow = [this, singleSlit] {
+        return speedSettingFor(m_session.currentTopic, !singleSlit || singleSlit->isChecked());
+    };
+    TAnimSpdFrm dialog(this);
+    if (const auto setting = settingNow()) {
+        dialog.setSpeed(m_session.speed(*setting));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // The ripple tank's setting is chosen by the slit model selected now.
+    if (const auto setting = settingNow()) {
+        m_session.speed(*setting) = dialog.speed();
     }
 }
 

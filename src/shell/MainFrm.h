@@ -64,6 +64,14 @@ public:
     void Topics1Click();
     void AppIdle();
 
+    // The Graph and Animation menus.
+    void Graph1Click();
+    void Print1Click();
+    void Copy1Click();
+    void timescale1Click();
+    void UpdateGraphTimescale(QAction *sender);
+    void setspeed1Click();
+
     // Keys seen before the controls; true when the key was consumed.
     bool FormKeyDown(int key);
     // Asks whether the program may close; sets the stop flag when it may.
@@ -97,6 +105,7 @@ private:
     void centreStartPicture();
     void AppHint(const QString &hint);
     void loadViewerPage(const QString &file);
+    TopicPage *activePage() const;
 
     Session m_session;
     ScreenArrangement m_arrangement;
@@ -120,6 +129,8 @@ private:
     QToolButton *m_fontBtn = nullptr;
     QToolButton *m_printBtn = nullptr;
     QMenu *m_topicsMenu = nullptr;
+    QMenu *m_graphMenu = nullptr;
+    QMenu *m_timescaleMenu = nullptr;
     QMenu *m_animationMenu = nullptr;
     std::array<QAction *, Topics::Count> m_topicActions{};
 };

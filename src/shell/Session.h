@@ -4,6 +4,13 @@
 
 #include <QString>
 
+#include <array>
+
+// The animation speed settings, one per animated topic (two for the ripple
+// tank). 0 is the fastest, 100 the slowest.
+enum class AnimSpeed { Wave, StandingWave, SHM, AuxCircle, RippleSingle, RippleDouble, Spectrum, Resonance,
+                       Polarization, Count };
+
 // The values the shell owns for the whole run and every page reads: the screen
 // mode, the paths, the animation stop flag and the program's random generator.
 struct Session
@@ -20,5 +27,11 @@ struct Session
     int animStopFlag = -1;
     // The topic shown, 0 for the start page.
     int currentTopic = 0;
+    // Speed settings, indexed by AnimSpeed; damped SHM starts at 50, the rest at 0.
+    std::array<int, std::size_t(AnimSpeed::Count)> speeds{0, 0, 50, 0, 0, 0, 0, 0, 0};
+    // Graph > "Show crosshair".
+    bool showCrosshair = false;
+
+    int &speed(AnimSpeed which) { return speeds[std::size_t(which)]; }
     ProgramRandom random;
 };

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class Chart;
+class QPrinter;
 struct Session;
 
 // One topic's page in the page area. The page owns its controls and handlers;
@@ -21,6 +23,11 @@ public:
     // Around selecting the page on a topic change (a view reset, say).
     virtual void beforeSelect() {}
     virtual void afterSelect() {}
+
+    // The page's chart, for Graph > Print and Copy; none on most pages.
+    virtual Chart *chart() const { return nullptr; }
+    // Prints the chart's page on an open printer; false with a message on failure.
+    virtual bool printChart(QPrinter &printer, QString *error);
 
 protected:
     Session &session() const { return m_session; }

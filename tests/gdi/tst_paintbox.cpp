@@ -43,16 +43,20 @@ private Q_SLOTS:
         box.resize(20, 20);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
+        // Before any picture is drawn the surface shows the page's face colour.
+        const QRgb before = box.surface().pixel(5, 10);
+        QCOMPARE(QColor(before), box.palette().color(QPalette::Window));
         Gdi::Canvas &c = box.canvas();
         c.pen.mode = Gdi::PenMode::Xor;
         c.pen.color = QColor(0, 128, 0);
         c.moveTo(5, 0);
         c.lineTo(5, 20);
-        QCOMPARE(box.surface().pixel(5, 10), qRgb(255, 127, 255));
+        QCOMPARE(box.surface().pixel(5, 10), before ^ 0x008000u);
+        QCOMPARE(box.surface().pixel(6, 10), before);
         // The pen keeps its XOR mode between handlers, as a marker needs.
         c.moveTo(5, 0);
         c.lineTo(5, 20);
-        QCOMPARE(box.surface().pixel(5, 10), qRgb(255, 255, 255));
+        QCOMPARE(box.surface().pixel(5, 10), before);
     }
 
     void mouseSignalsCarryPosition()

@@ -1,4 +1,7 @@
 #include "About.h"
+#include "AnimSpd.h"
+#include "chart/Chart.h"
+#include "oscillations/SHMPage.h"
 #include "Dialogs.h"
 #include "HelpSystem.h"
 #include "HtmlViewer.h"
@@ -10,6 +13,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QPrinter>
+#include <QSlider>
+#include <QFileInfo>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,6 +23,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -52,6 +60,19 @@ public:
         return a;
     }
     void error(QWidget *, const QString &text) override { errors << text; }
+    // When set, the print dialog "chooses" a PDF file of that name.
+    QString printToFile;
+    int printDialogs = 0;
+    bool choosePrinter(QWidget *, QPrinter &printer, bool, int, int) override
+    {
+        ++printDialogs;
+        if (printToFile.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+        return true;
+    }
 };
 
 class RecordingHelp : public HelpSystem
@@ -538,6 +559,221 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs->errors.size(), 1);
         QVERIFY(f.dialogs->errors.first().contains(QStringLiteral("GONE.HTM")));
         QCOMPARE(w.viewer()->currentFile(), shown);
+    }
+
+    void graphMenuByPage_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<bool>("shm");
+        QTest::addColumn<bool>("xAxis");
+        QTest::newRow("start page") << 0 << false << false << false;
+        QTest::newRow("double slits") << 1 << false << false << false;
+        QTest::newRow("multiple slits") << 2 << true << false << false;
+        QTest::newRow("superposition") << 8 << true << false << true;
+        QTest::newRow("damped SHM") << 9 << true << true << false;
+        QTest::newRow("resonance") << 14 << true << false << false;
+    }
+    void graphMenuByPage()
+    {
+        QFETCH(int, topic);
+        QFETCH(bool, print);
+        QFETCH(bool, shm);
+        QFETCH(bool, xAxis);
+        Fixture f;
+        if (topic) {
+            f.chooseTopic(topic);
+        }
+        Q_EMIT f.window->findChild<QMenu *>(QStringLiteral("Graph1"))->aboutToShow();
+        const auto enabled = [&f](const char *name) {
+            return f.window->findChild<QAction *>(QString::fromLatin1(name))->isEnabled();
+        };
+        QCOMPARE(enabled("Print1"), print);
+        QCOMPARE(enabled("Copy1"), print);
+        QCOMPARE(enabled("Showcrosshair1"), shm);
+        QCOMPARE(enabled("timescale1"), shm);
+        QCOMPARE(enabled("Xaxis1"), xAxis);
+    }
+
+    void printTheShmChart()
+    {
+        Fixture f;
+        QTemporaryDir dir;
+        f.chooseTopic(9);
+        QAction *print = f.window->findChild<QAction *>(QStringLiteral("Print1"));
+        print->trigger(); // cancelled in the dialog: nothing printed
+        QCOMPARE(f.dialogs->printDialogs, 1);
+        f.dialogs->printToFile = dir.filePath(QStringLiteral("chart.pdf"));
+        print->trigger();
+        QVERIFY(QFileInfo(f.dialogs->printToFile).size() > 1000);
+        QVERIFY(f.dialogs->errors.isEmpty());
+        // A job that cannot start is reported with its message.
+        f.dialogs->printToFile = QStringLiteral("/nonexistent-folder/chart.pdf");
+        print->trigger();
+        QCOMPARE(f.dialogs->errors.size(), 1);
+    }
+
+    void printAndCopyDoNothingWithoutAChart()
+    {
+        Fixture f;
+        f.chooseTopic(1);
+        f.window->Print1Click();
+        f.window->Copy1Click();
+        QCOMPARE(f.dialogs->printDialogs, 0);
+    }
+
+    // A chart copied to the clipboard makes closing ask about the clipboard.
+    void copiedChartChangesTheCloseQuestion()
+    {
+        Fixture f;
+        QGuiApplication::clipboard()->clear();
+        f.chooseTopic(9);
+        f.window->findChild<QAction *>(QStringLiteral("Copy1"))->trigger();
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data->hasFormat(QStringLiteral("image/svg+xml")));
+        QVERIFY(data->hasImage());
+        f.dialogs->answers.push_back(QMessageBox::Cancel);
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.dialogs->questions.first(),
+                 QStringLiteral("Do you want to leave the data on the clipboard\nafter the program is closed?"));
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void timeScaleMenu()
+    {
+        Fixture f;
+        f.chooseTopic(9);
+        auto *menu = f.window->findChild<QMenu *>(QStringLiteral("timescale1"));
+        Q_EMIT menu->aboutToShow();
+        const auto checked = [menu] {
+            QList<int> tags;
+            for (QAction *a : menu->actions()) {
+                if (a->isChecked()) {
+                    tags << a->data().toInt();
+                }
+            }
+            return tags;
+        };
+        QCOMPARE(checked(), QList<int>{10});
+        f.window->findChild<QAction *>(QStringLiteral("N151"))->trigger();
+        Q_EMIT menu->aboutToShow();
+        QCOMPARE(checked(), QList<int>{15});
+        auto *shm = static_cast<SHMPage *>(f.window->page(9));
+        QCOMPARE(shm->timeScale(), 15);
+        QCOMPARE(shm->chart()->point(shm->curveSeries(), 500).x(), 15.0);
+    }
+
+    void crosshairItemToggles()
+    {
+        Fixture f;
+        QAction *item = f.window->findChild<QAction *>(QStringLiteral("Showcrosshair1"));
+        QVERIFY(!f.window->session().showCrosshair);
+        item->trigger();
+        QVERIFY(item->isChecked());
+        QVERIFY(f.window->session().showCrosshair);
+        item->trigger();
+        QVERIFY(!f.window->session().showCrosshair);
+    }
+
+    // The speed dialog shows 100 - setting and stores 100 - position on "apply".
+    void speedDialog_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<bool>("apply");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("SHM at start shows 50") << 9 << 50 << true << 30;
+        QTest::newRow("waves at start show the fast end") << 4 << 100 << true << 30;
+        QTest::newRow("cancel changes nothing") << 9 << 50 << false << 50;
+        QTest::newRow("a topic without a setting") << 1 << 50 << true << -1;
+    }
+    void speedDialog()
+    {
+        QFETCH(int, topic);
+        QFETCH(int, shown);
+        QFETCH(bool, apply);
+        QFETCH(int, stored);
+        Fixture f;
+        f.chooseTopic(topic);
+        int seen = -1;
+        QTimer::singleShot(0, f.window.get(), [&] {
+            auto *dialog = qobject_cast<TAnimSpdFrm *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            seen = dialog->trackBar()->value();
+            dialog->trackBar()->setValue(70);
+            dialog->findChild<QPushButton *>(apply ? QStringLiteral("SpeedButton1") : QStringLiteral("SpeedButton2"))
+                ->click();
+        });
+        const auto before = f.window->session().speeds;
+        f.window->setspeed1Click();
+        QCOMPARE(seen, shown);
+        const auto setting = speedSettingFor(topic, true);
+        if (setting) {
+            QCOMPARE(f.window->session().speed(*setting), stored);
+        } else {
+            QCOMPARE(f.window->session().speeds, before);
+        }
+    }
+
+    void rippleSettingFollowsTheSlitModel()
+    {
+        Fixture f;
+        auto *single = new QRadioButton(f.window->page(12));
+        single->setObjectName(QStringLiteral("ssRB"));
+        auto *twin = new QRadioButton(f.window->page(12));
+        twin->setObjectName(QStringLiteral("dsRB"));
+        single->setChecked(true);
+        f.chooseTopic(12);
+        const auto answer = [&f](int position) {
+            QTimer::singleShot(0, f.window.get(), [position] {
+                auto *dialog = qobject_cast<TAnimSpdFrm *>(QApplication::activeModalWidget());
+                dialog->trackBar()->setValue(position);
+                dialog->accept();
+            });
+            f.window->setspeed1Click();
+        };
+        answer(90);
+        twin->setChecked(true);
+        answer(40);
+        QCOMPARE(f.window->session().speed(AnimSpeed::RippleSingle), 10);
+        QCOMPARE(f.window->session().speed(AnimSpeed::RippleDouble), 60);
+    }
+
+    // A run ends cleanly when the topic changes, the index button is pressed
+    // or the window closes.
+    void runsEndCleanly_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("topic change") << 0;
+        QTest::newRow("index button") << 1;
+        QTest::newRow("closing") << 2;
+    }
+    void runsEndCleanly()
+    {
+        QFETCH(int, how);
+        Fixture f;
+        TMainFrm &w = *f.window;
+        f.chooseTopic(9);
+        w.session().speed(AnimSpeed::SHM) = 0;
+        w.findChild<QScrollBar *>(QStringLiteral("shmDampHsb"))->setValue(0); // would run all 500 frames
+        auto *go = w.findChild<QPushButton *>(QStringLiteral("shmStartBtn"));
+        f.dialogs->answers.push_back(QMessageBox::Yes);
+        QTimer::singleShot(40, &w, [&] {
+            QCOMPARE(w.session().animStopFlag, 0);
+            if (how == 0) {
+                f.chooseTopic(3);
+            } else if (how == 1) {
+                f.button("MenuBtn")->click();
+            } else {
+                w.close();
+            }
+        });
+        go->click();
+        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(go->isEnabled());
+        auto *shm = static_cast<SHMPage *>(w.page(9));
+        QVERIFY(shm->chart()->point(shm->stateSeries(), 0).x() < 10.0);
+        QCOMPARE(w.session().currentTopic, how == 0 ? 3 : 9);
     }
 };
 

@@ -46,6 +46,11 @@ public:
         return QMessageBox::No;
     }
     void error(QWidget *, const QString &text) override { m_err << "error box: " << text << '\n'; }
+    bool choosePrinter(QWidget *, QPrinter &, bool, int, int) override
+    {
+        m_err << "print dialog -> Cancel\n";
+        return false;
+    }
 
 private:
     QTextStream &m_err;

@@ -1,0 +1,467 @@
+#include "Chart.h"
+
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QMimeData>
+#include <QRubberBand>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+namespace {
+
+// Draws a set number of minor ticks between major ticks.
+class MinorTicker : public QCPAxisTicker
+{
+public:
+    int minorTicks = 4;
+
+protected:
+    int getSubTickCount(double) override { return minorTicks; }
+};
+
+// Smallest drag, in pixels, that counts as a zoom rectangle.
+constexpr int MinimumZoomDrag = 4;
+
+// Charts are laid out at the screen's 96 pixels per inch and scaled to a
+// printer's resolution, so fonts and margins keep their proportions on paper.
+constexpr double LayoutDpi = 96.0;
+
+// The chart's fonts are sized in pixels of that layout; a point size would be
+// converted once more at the printer's resolution.
+QFont layoutFont(QFont font)
+{
+    if (font.pixelSize() <= 0) {
+        font.setPixelSize(qRound(font.pointSizeF() * LayoutDpi / 72.0));
+    }
+    return font;
+}
+
+} // namespace
+
+class PlotWidget : public QCustomPlot
+{
+public:
+    explicit PlotWidget(Chart *chart)
+        : QCustomPlot(chart)
+        , m_chart(chart)
+    {
+        setInteractions(QCP::Interactions());
+        setNoAntialiasingOnDrag(true);
+    }
+
+    QCPGraph *graphAt(int series) const { return graph(series); }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const QPoint p = event->position().toPoint();
+        Q_EMIT m_chart->mouseDown(event->button(), p.x(), p.y());
+        if (event->button() == Qt::LeftButton) {
+            m_dragStart = p;
+            m_band = std::make_unique<QRubberBand>(QRubberBand::Rectangle, this);
+            m_band->setGeometry(QRect(p, QSize()));
+            m_band->show();
+        } else if (event->button() == Qt::RightButton) {
+            m_panFrom = p;
+            m_panX = xAxis->range();
+            m_panY = yAxis->range();
+        }
+    }
+
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        const QPoint p = event->position().toPoint();
+        Q_EMIT m_chart->mouseMove(event->buttons(), p.x(), p.y());
+        if (m_band && (event->buttons() & Qt::LeftButton)) {
+            m_band->setGeometry(QRect(m_dragStart, p).normalized());
+        }
+        if (m_panFrom && (event->buttons() & Qt::RightButton)) {
+            // Move both axes by the drag, converted to axis units.
+            const double dx = xAxis->pixelToCoord(m_panFrom->x()) - xAxis->pixelToCoord(p.x());
+            const double dy = yAxis->pixelToCoord(m_panFrom->y()) - yAxis->pixelToCoord(p.y());
+            if (dx != 0 || dy != 0) {
+                xAxis->setRange(m_panX.lower + dx, m_panX.upper + dx);
+                yAxis->setRange(m_panY.lower + dy, m_panY.upper + dy);
+                m_chart->m_zoomed = true;
+                replot(rpQueuedReplot);
+                Q_EMIT m_chart->scrolled();
+            }
+        }
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        const QPoint p = event->position().toPoint();
+        if (event->button() == Qt::LeftButton && m_band) {
+            m_band.reset();
+            const QPoint d = p - m_dragStart;
+            if (d.x() >= MinimumZoomDrag && d.y() >= MinimumZoomDrag) {
+                zoomTo(QRect(m_dragStart, p));
+            } else if (d.x() < 0 && d.y() < 0) {
+                m_chart->undoZoom();
+            }
+        } else if (event->button() == Qt::RightButton) {
+            m_panFrom.reset();
+        }
+        Q_EMIT m_chart->mouseUp(event->button(), p.x(), p.y());
+    }
+
+    void wheelEvent(QWheelEvent *event) override { event->ignore(); }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QCustomPlot::paintEvent(event);
+        if (!m_chart->m_crosshair) {
+            return;
+        }
+        // The crosshair is drawn in XOR over the finished chart: yellow lines
+        // show blue over white and green over a red curve.
+        QPainter p(this);
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        QPen pen(QColor(255, 255, 0), 1);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        const QRect r = axisRect()->rect();
+        const QPoint c = *m_chart->m_crosshair;
+        p.drawLine(QPoint(c.x(), r.top()), QPoint(c.x(), r.bottom() + 1));
+        p.drawLine(QPoint(r.left(), c.y()), QPoint(r.right() + 1, c.y()));
+    }
+
+private:
+    void zoomTo(const QRect &pixels)
+    {
+        const double x0 = xAxis->pixelToCoord(pixels.left());
+        const double x1 = xAxis->pixelToCoord(pixels.right());
+        const double y0 = yAxis->pixelToCoord(pixels.bottom());
+        const double y1 = yAxis->pixelToCoord(pixels.top());
+        xAxis->setRange(std::min(x0, x1), std::max(x0, x1));
+        yAxis->setRange(std::min(y0, y1), std::max(y0, y1));
+        m_chart->m_zoomed = true;
+        replot(rpQueuedReplot);
+        Q_EMIT m_chart->zoomed();
+    }
+
+    Chart *m_chart;
+    std::unique_ptr<QRubberBand> m_band;
+    QPoint m_dragStart;
+    std::optional<QPoint> m_panFrom;
+    QCPRange m_panX;
+    QCPRange m_panY;
+};
+
+ChartPainter::ChartPainter(QPaintDevice *device)
+    : m_painter(std::make_unique<QCPPainter>(device))
+{
+}
+
+ChartPainter::~ChartPainter() = default;
+
+bool ChartPainter::isActive() const
+{
+    return m_painter->isActive();
+}
+
+QPainter &ChartPainter::painter()
+{
+    return *m_painter;
+}
+
+Chart::Chart(QWidget *parent)
+    : QWidget(parent)
+    , m_plot(new PlotWidget(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_plot);
+    const QFont pixelFont = layoutFont(font());
+    m_plot->setFont(pixelFont);
+    for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
+        axis->setTicker(QSharedPointer<MinorTicker>::create());
+        axis->setLabelFont(pixelFont);
+        axis->setTickLabelFont(pixelFont);
+    }
+    m_plot->axisRect()->setBackground(Qt::white);
+    m_plot->legend->setFont(pixelFont);
+    connect(m_plot, &QCustomPlot::beforeReplot, this, &Chart::applyRanges);
+    connect(m_plot, &QCustomPlot::afterReplot, this, [this] {
+        m_crosshair.reset();
+        Q_EMIT afterDraw();
+    });
+    setBackgroundColor(palette().color(QPalette::Button));
+}
+
+Chart::~Chart() = default;
+
+void Chart::setBackgroundColor(const QColor &colour)
+{
+    m_background = colour;
+    m_plot->setBackground(colour);
+    queueReplot();
+}
+
+QColor Chart::backgroundColor() const
+{
+    return m_background;
+}
+
+void Chart::setTitle(const QString &title)
+{
+    if (m_plot->plotLayout()->rowCount() < 2) {
+        m_plot->plotLayout()->insertRow(0);
+        auto *element = new QCPTextElement(m_plot, title, layoutFont(font()));
+        m_plot->plotLayout()->addElement(0, 0, element);
+    } else if (auto *element = qobject_cast<QCPTextElement *>(m_plot->plotLayout()->element(0, 0))) {
+        element->setText(title);
+    }
+    queueReplot();
+}
+
+void Chart::setTitleVisible(bool visible)
+{
+    if (m_plot->plotLayout()->rowCount() >= 2) {
+        m_plot->plotLayout()->element(0, 0)->setVisible(visible);
+        m_plot->plotLayout()->setRowStretchFactor(0, visible ? 0.001 : 0.0);
+    }
+    queueReplot();
+}
+
+void Chart::setLegendVisible(bool visible)
+{
+    m_plot->legend->setVisible(visible);
+    queueReplot();
+}
+
+void Chart::setAxisTitle(Axis axis, const QString &title)
+{
+    (axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis)->setLabel(title);
+    queueReplot();
+}
+
+void Chart::setAxisRange(Axis axis, double minimum, double maximum)
+{
+    setting(axis) = {false, minimum, maximum};
+    queueReplot();
+}
+
+void Chart::setAxisAutomatic(Axis axis)
+{
+    setting(axis).automatic = true;
+    queueReplot();
+}
+
+void Chart::setMinorTickCount(Axis axis, int count)
+{
+    QCPAxis *a = axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis;
+    if (auto ticker = a->ticker().dynamicCast<MinorTicker>()) {
+        ticker->minorTicks = count;
+    }
+    queueReplot();
+}
+
+void Chart::setTickColor(const QColor &colour)
+{
+    for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
+        axis->setTickPen(QPen(colour));
+        axis->setSubTickPen(QPen(colour));
+        axis->setTickLabelColor(colour);
+    }
+    queueReplot();
+}
+
+void Chart::setAxisLinesVisible(bool visible)
+{
+    for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
+        axis->setBasePen(visible ? QPen(Qt::black) : QPen(Qt::NoPen));
+    }
+    queueReplot();
+}
+
+std::pair<double, double> Chart::axisRange(Axis axis) const
+{
+    const QCPRange r = (axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis)->range();
+    return {r.lower, r.upper};
+}
+
+int Chart::addSeries(SeriesKind kind, const QColor &colour, const QString &name)
+{
+    QCPGraph *graph = m_plot->addGraph();
+    graph->setName(name);
+    graph->setPen(QPen(colour));
+    graph->setAdaptiveSampling(false);
+    if (kind == SeriesKind::Point) {
+        graph->setLineStyle(QCPGraph::lsNone);
+        graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, colour, colour, 8));
+    }
+    return m_plot->graphCount() - 1;
+}
+
+int Chart::seriesCount() const
+{
+    return m_plot->graphCount();
+}
+
+void Chart::clear(int series)
+{
+    m_plot->graphAt(series)->data()->clear();
+    queueReplot();
+}
+
+void Chart::add(int series, double x, double y)
+{
+    // Points are added in ascending x, so they append in order.
+    m_plot->graphAt(series)->addData(x, y);
+    queueReplot();
+}
+
+int Chart::count(int series) const
+{
+    return m_plot->graphAt(series)->dataCount();
+}
+
+QPointF Chart::point(int series, int index) const
+{
+    const auto data = m_plot->graphAt(series)->data();
+    const auto it = data->at(index);
+    return {it->key, it->value};
+}
+
+void Chart::setPoint(int series, int index, double x, double y)
+{
+    const auto data = m_plot->graphAt(series)->data();
+    auto it = data->begin() + index;
+    if (it->key == x) {
+        it->value = y;
+    } else {
+        // A new x may change the point's place in the sorted data.
+        data->remove(it->key);
+        data->add(QCPGraphData(x, y));
+    }
+    queueReplot();
+}
+
+double Chart::maxY(int series) const
+{
+    const auto data = m_plot->graphAt(series)->data();
+    double result = 0;
+    bool first = true;
+    for (const QCPGraphData &d : *data) {
+        if (first || d.value > result) {
+            result = d.value;
+            first = false;
+        }
+    }
+    return result;
+}
+
+void Chart::applyRanges()
+{
+    if (m_zoomed) {
+        return;
+    }
+    const auto apply = [this](QCPAxis *axis, const AxisSetting &s) {
+        if (!s.automatic) {
+            axis->setRange(s.minimum, s.maximum);
+            return;
+        }
+        bool found = false;
+        QCPRange total;
+        for (int i = 0; i < m_plot->graphCount(); ++i) {
+            bool ok = false;
+            const QCPRange r = axis == m_plot->xAxis ? m_plot->graph(i)->getKeyRange(ok)
+                                                     : m_plot->graph(i)->getValueRange(ok);
+            if (ok) {
+                total = found ? QCPRange(std::min(total.lower, r.lower), std::max(total.upper, r.upper)) : r;
+                found = true;
+            }
+        }
+        if (found) {
+            if (total.lower == total.upper) {
+                total = QCPRange(total.lower - 1, total.upper + 1);
+            }
+            axis->setRange(total);
+        }
+    };
+    apply(m_plot->xAxis, m_bottom);
+    apply(m_plot->yAxis, m_left);
+}
+
+void Chart::undoZoom()
+{
+    m_zoomed = false;
+    queueReplot();
+    Q_EMIT undoneZoom();
+}
+
+QRect Chart::plotRect() const
+{
+    return m_plot->axisRect()->rect();
+}
+
+void Chart::toggleCrosshair(QPoint point)
+{
+    if (m_crosshair == point) {
+        m_crosshair.reset();
+    } else {
+        m_crosshair = point;
+    }
+    m_plot->update();
+}
+
+void Chart::queueReplot()
+{
+    m_plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void Chart::replotNow()
+{
+    m_plot->replot(QCustomPlot::rpImmediateRefresh);
+}
+
+void Chart::render(ChartPainter &target, const QRect &rect)
+{
+    auto &painter = static_cast<QCPPainter &>(target.painter());
+    const double scale = painter.device()->logicalDpiX() / LayoutDpi;
+    const int width = qRound(rect.width() / scale);
+    const int height = qRound(rect.height() / scale);
+    applyRanges();
+    painter.save();
+    painter.translate(rect.topLeft());
+    painter.scale(scale, scale);
+    m_plot->toPainter(&painter, width, height);
+    painter.restore();
+    // Rendering laid the chart out at the printed size; lay it out again for the screen.
+    queueReplot();
+}
+
+void Chart::copyToClipboard()
+{
+    const QColor background = backgroundColor();
+    m_plot->setBackground(Qt::white);
+    m_plot->replot(QCustomPlot::rpImmediateRefresh);
+    const QSize size = m_plot->size();
+
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setTitle(QStringLiteral("Chart"));
+        QCPPainter painter(&generator);
+        m_plot->toPainter(&painter, size.width(), size.height());
+    }
+    const QImage bitmap = m_plot->toPixmap(size.width(), size.height()).toImage();
+
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), svg.data());
+    data->setImageData(bitmap);
+    QGuiApplication::clipboard()->setMimeData(data);
+
+    m_plot->setBackground(background);
+    m_plot->replot(QCustomPlot::rpImmediateRefresh);
+}

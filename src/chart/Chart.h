@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QRect>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class PlotWidget;
+class QPaintDevice;
+class QPainter;
+
+// A painter that charts can render through; open it on a printer and draw the
+// page's texts with the same painter (a printer takes one painter at a time).
+class ChartPainter
+{
+public:
+    explicit ChartPainter(QPaintDevice *device);
+    ~ChartPainter();
+    bool isActive() const;
+    QPainter &painter();
+
+private:
+    std::unique_ptr<QPainter> m_painter;
+};
+
+// The program's chart: titled axes with fixed or automatic ranges, line and
+// point series, zooming by dragging (down-right zooms, up-left undoes the
+// zoom), panning with the right button, printing into a rectangle and copying
+// to the clipboard as a vector picture.
+class Chart : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Axis { Bottom, Left };
+    enum class SeriesKind { FastLine, Point };
+
+    explicit Chart(QWidget *parent = nullptr);
+    ~Chart() override;
+
+    // Appearance.
+    void setBackgroundColor(const QColor &colour);
+    QColor backgroundColor() const;
+    void setTitle(const QString &title);
+    void setTitleVisible(bool visible);
+    void setLegendVisible(bool visible);
+    void setAxisTitle(Axis axis, const QString &title);
+    // A fixed range, or automatic (fitted to the data at each redraw).
+    void setAxisRange(Axis axis, double minimum, double maximum);
+    void setAxisAutomatic(Axis axis);
+    void setMinorTickCount(Axis axis, int count);
+    void setTickColor(const QColor &colour);
+    void setAxisLinesVisible(bool visible);
+    // The range shown now (after zooming or panning).
+    std::pair<double, double> axisRange(Axis axis) const;
+
+    // Series; the returned number names the series in the calls below.
+    int addSeries(SeriesKind kind, const QColor &colour, const QString &name = {});
+    int seriesCount() const;
+    void clear(int series);
+    void add(int series, double x, double y);
+    int count(int series) const;
+    QPointF point(int series, int index) const;
+    void setPoint(int series, int index, double x, double y);
+    // The largest y of a series; 0 for an empty one.
+    double maxY(int series) const;
+
+    bool isZoomed() const { return m_zoomed; }
+    void undoZoom();
+
+    // The plot area in the chart's pixels.
+    QRect plotRect() const;
+    // A crosshair through a point of the plot area, drawn over the chart until
+    // the next redraw wipes it. Drawing it twice at the same point removes it,
+    // as an XOR line does.
+    void toggleCrosshair(QPoint point);
+    std::optional<QPoint> crosshair() const { return m_crosshair; }
+
+    // Redraws now (pending changes are otherwise drawn at the next paint).
+    void replotNow();
+    // Draws the whole chart into a rectangle of a painter's device, at that
+    // device's resolution.
+    void render(ChartPainter &painter, const QRect &target);
+    // Puts the chart on the clipboard at its full size on a white background:
+    // an SVG picture and a PNG image.
+    void copyToClipboard();
+
+Q_SIGNALS:
+    void zoomed();
+    void scrolled();
+    void undoneZoom();
+    // After every redraw.
+    void afterDraw();
+    void mouseDown(Qt::MouseButton button, int x, int y);
+    void mouseMove(Qt::MouseButtons buttons, int x, int y);
+    void mouseUp(Qt::MouseButton button, int x, int y);
+
+private:
+    friend class PlotWidget;
+    struct AxisSetting
+    {
+        bool automatic = true;
+        double minimum = 0;
+        double maximum = 1;
+    };
+    void applyRanges();
+    void queueReplot();
+    AxisSetting &setting(Axis axis) { return axis == Axis::Bottom ? m_bottom : m_left; }
+
+    PlotWidget *m_plot;
+    AxisSetting m_bottom;
+    AxisSetting m_left;
+    QColor m_background;
+    bool m_zoomed = false;
+    std::optional<QPoint> m_crosshair;
+};

@@ -1,0 +1,275 @@
+#include "SHMPage.h"
+
+#include "AnimSpd.h"
+#include "GraphCommands.h"
+#include "Hints.h"
+#include "SHM.h"
+#include "Session.h"
+#include "chart/Chart.h"
+#include "gdi/GdiMath.h"
+#include "gdi/PaintBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+
+// Height of the strip of sliders and buttons above the picture and the chart.
+constexpr int StripHeight = 72;
+
+QScrollBar *makeBar(QWidget *parent, const char *name, int min, int max, int value, const QString &hint, QRect at)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(min, max);
+    bar->setValue(value);
+    bar->setPageStep(std::max(1, (max - min) / 10));
+    bar->setGeometry(at);
+    Hints::setHint(bar, hint);
+    return bar;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect at)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(at);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &hint, QRect at)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(at);
+    Hints::setHint(button, hint);
+    return button;
+}
+
+} // namespace
+
+SHMPage::SHMPage(Session &session, QWidget *parent)
+    : TopicPage(session, 9, parent)
+{
+    m_massLabel = makeLabel(this, "shmMassLabel", tr("mass 0.50 kg"), QRect(38, 4, 120, 16));
+    m_stiffLabel = makeLabel(this, "shmStiffLabel", tr("k = 40 N/m"), QRect(170, 4, 120, 16));
+    m_dampLabel = makeLabel(this, "shmDampLabel", tr("damping 0.20 kg/s"), QRect(302, 4, 130, 16));
+    m_mass = makeBar(this, "shmMassHsb", 10, 100, 50, tr("mass on spring"), QRect(38, 21, 120, 17));
+    m_stiff = makeBar(this, "shmStiffHsb", 1, 60, 40, tr("spring constant"), QRect(170, 21, 120, 17));
+    m_damp = makeBar(this, "shmDampHsb", 0, 500, 20, tr("damping factor"), QRect(302, 21, 120, 17));
+    m_start = makeButton(this, "shmStartBtn", tr("go"), tr("release"), QRect(38, 44, 60, 24));
+    m_abort = makeButton(this, "shmAbortBtn", tr("stop"), tr("stop motion"), QRect(104, 44, 60, 24));
+    m_unzoom = makeButton(this, "shmUnZoomBtn", tr("unzoom"), tr("unzoom graph"), QRect(170, 44, 60, 24));
+    m_abort->setEnabled(false);
+    m_unzoom->setEnabled(false);
+
+    m_pic = new PaintBox(this);
+    m_pic->setObjectName(QStringLiteral("SHMpic"));
+    Hints::setHint(m_pic, tr("Click and drag wieght to set initial displacement"));
+
+    m_chart = new Chart(this);
+    m_chart->setObjectName(QStringLiteral("SHMChart"));
+    m_chart->setBackgroundColor(Qt::white);
+    m_chart->setLegendVisible(false);
+    m_chart->setAxisLinesVisible(false);
+    m_chart->setAxisTitle(Chart::Axis::Bottom, tr("time (s)"));
+    m_chart->setAxisAutomatic(Chart::Axis::Bottom);
+    m_chart->setMinorTickCount(Chart::Axis::Bottom, 4);
+    m_chart->setAxisTitle(Chart::Axis::Left, tr("displacement"));
+    m_chart->setAxisRange(Chart::Axis::Left, -10, 10);
+    m_chart->setMinorTickCount(Chart::Axis::Left, 4);
+    m_chart->setTickColor(QColor(64, 0, 64));
+    Hints::setHint(m_chart, tr("To zoom in, drag down and right with the left button; drag up and left to zoom "
+                               "out. Right button to pan graph"));
+    m_series4 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), QStringLiteral("Series4"));
+    m_series7 = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 128, 0), QStringLiteral("Series7"));
+
+    for (QScrollBar *bar : {m_mass, m_stiff, m_damp}) {
+        connect(bar, &QScrollBar::valueChanged, this, &SHMPage::UpdateSHMgraph);
+    }
+    connect(m_start, &QPushButton::clicked, this, &SHMPage::shmStartBtnClick);
+    connect(m_abort, &QPushButton::clicked, this, &SHMPage::shmAbortBtnClick);
+    connect(m_unzoom, &QPushButton::clicked, m_chart, &Chart::undoZoom);
+    connect(m_chart, &Chart::undoneZoom, this, [this] { m_unzoom->setEnabled(false); });
+    connect(m_chart, &Chart::zoomed, this, [this] { m_unzoom->setEnabled(true); });
+    connect(m_chart, &Chart::scrolled, this, [this] { m_unzoom->setEnabled(true); });
+
+    connect(m_pic, &PaintBox::paint, this, [this] { drawMass(m_x0); });
+    connect(m_pic, &PaintBox::mouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        SHMpicMouseDown(x, y);
+    });
+    connect(m_pic, &PaintBox::mouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { SHMpicMouseMove(x, y); });
+    connect(m_pic, &PaintBox::mouseUp, this, [this] { m_buttonDown = 0; });
+
+    connect(m_chart, &Chart::mouseDown, this, [this] { m_buttonDown = -1; });
+    connect(m_chart, &Chart::mouseUp, this, [this] { m_buttonDown = 0; });
+    connect(m_chart, &Chart::mouseMove, this, [this](Qt::MouseButtons, int x, int y) { SHMChartMouseMove(x, y); });
+    // A redraw wipes the crosshair.
+    connect(m_chart, &Chart::afterDraw, this, [this] { m_crosshair = QPoint(-1, -1); });
+}
+
+void SHMPage::resizeEvent(QResizeEvent *event)
+{
+    TopicPage::resizeEvent(event);
+    const int below = std::max(1, height() - StripHeight);
+    m_pic->setGeometry(0, StripHeight, 30, below);
+    m_chart->setGeometry(30, StripHeight, std::max(1, width() - 30), below);
+}
+
+void SHMPage::firstShow()
+{
+    UpdateSHMgraph();
+}
+
+void SHMPage::drawMass(double x)
+{
+    m_massRect = SHM::DrawMassSpring(m_pic->canvas(), m_pic->width(), m_pic->height(), x);
+}
+
+void SHMPage::fillSeries(double k, double m, double b)
+{
+    const std::vector<QPointF> curve = SHM::ComputeSHMGraph(k, m, b / m, m_x0, m_timeScale, m_damp->value() == 0);
+    m_chart->clear(m_series4);
+    for (const QPointF &p : curve) {
+        m_chart->add(m_series4, p.x(), p.y());
+    }
+    m_chart->clear(m_series7);
+    m_chart->add(m_series7, 0, curve.front().y());
+}
+
+void SHMPage::UpdateSHMgraph()
+{
+    session().animStopFlag = -1;
+    m_start->setEnabled(true);
+    m_abort->setEnabled(false);
+    const double k = m_stiff->value();
+    const double m = m_mass->value() / 100.0;
+    const double b = m_damp->value() / 100.0;
+    m_massLabel->setText(tr("mass %1 kg").arg(Gdi::formatF(m)));
+    m_stiffLabel->setText(tr("k = %1 N/m").arg(Gdi::formatF(k)));
+    m_dampLabel->setText(tr("damping %1 kg/s").arg(Gdi::formatF(b)));
+    fillSeries(k, m, b);
+    drawMass(m_x0);
+}
+
+void SHMPage::UpdateGraphTimescale(int seconds)
+{
+    if (seconds != m_timeScale) {
+        m_timeScale = seconds;
+        UpdateSHMgraph();
+    }
+}
+
+void SHMPage::shmStartBtnClick()
+{
+    const int w = m_pic->width();
+    const int h = m_pic->height();
+    int &stopFlag = session().animStopFlag;
+    stopFlag = 0;
+    m_start->setEnabled(false);
+    m_abort->setEnabled(true);
+    double xprev = m_chart->point(m_series4, 0).y();
+    m_chart->clear(m_series7);
+    m_chart->add(m_series7, 0, xprev);
+    FramePacer pacer(this);
+    for (int i = 1; i < SHM::Samples; ++i) {
+        const QPointF p = m_chart->point(m_series4, i);
+        m_chart->setPoint(m_series7, 0, p.x(), p.y());
+        m_massRect = SHM::DrawMassSpring(m_pic->canvas(), w, h, p.y());
+        if (!pacer.endFrame(session().speed(AnimSpeed::SHM))) {
+            return; // the page is gone
+        }
+        // Every 13 frames: a mass that moved less than 0.05 has come to rest.
+        if (i % 13 == 0) {
+            if (std::fabs(p.y() - xprev) < 0.05) {
+                stopFlag = -1;
+            } else {
+                xprev = p.y();
+            }
+        }
+        if (stopFlag != 0) {
+            break;
+        }
+    }
+    stopFlag = -1;
+    m_start->setEnabled(true);
+    m_abort->setEnabled(false);
+}
+
+void SHMPage::shmAbortBtnClick()
+{
+    session().animStopFlag = -1;
+    m_start->setEnabled(true);
+    m_abort->setEnabled(false);
+}
+
+void SHMPage::SHMpicMouseDown(int x, int y)
+{
+    if (m_massRect.contains(QPoint(x, y))) {
+        m_buttonDown = -1;
+    }
+}
+
+void SHMPage::SHMpicMouseMove(int x, int y)
+{
+    m_pic->setCursor(m_massRect.contains(QPoint(x, y)) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (m_buttonDown == 0) {
+        return;
+    }
+    const double displacement = SHM::MouseYToDisplacement(m_pic->width(), m_pic->height(), y);
+    if (displacement >= -10 && displacement <= 10) {
+        m_x0 = displacement;
+        UpdateSHMgraph();
+    }
+}
+
+void SHMPage::SHMChartMouseMove(int x, int y)
+{
+    if (m_buttonDown != 0 || !session().showCrosshair) {
+        return;
+    }
+    if (m_crosshair.x() != -1) {
+        m_chart->toggleCrosshair(m_crosshair);
+        m_crosshair = QPoint(-1, -1);
+    }
+    if (m_chart->plotRect().contains(x, y)) {
+        m_chart->toggleCrosshair(QPoint(x, y));
+        m_crosshair = QPoint(x, y);
+    }
+}
+
+bool SHMPage::printChart(QPrinter &printer, QString *error)
+{
+    return PrintSHMGraph(printer, error);
+}
+
+bool SHMPage::PrintSHMGraph(QPrinter &printer, QString *error)
+{
+    ChartPainter target(&printer);
+    if (!target.isActive()) {
+        *error = tr("The printer could not start the print job.");
+        return false;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Gdi::Canvas c(&target.painter());
+    c.brush.style = Gdi::BrushStyle::Clear;
+    c.font.name = QStringLiteral("Arial");
+    c.setFontSize(12);
+    const int h = c.textHeight(QStringLiteral("m"));
+    const Gdi::Rect r = GetChartPrintRect(printerMetrics(printer));
+    const QString title = tr("Displacement - time graph for damped S.H.M.");
+    c.textOut((r.left + r.right - c.textWidth(title)) / 2, r.top - c.textHeight(title), title);
+    c.setFontSize(10);
+    c.textOut(r.left, r.bottom + h, tr("Mass = %1 kg").arg(Gdi::formatF(m_mass->value() / 100.0)));
+    c.textOut(r.left, r.bottom + 2 * h, tr("Spring constant = %1 N/m").arg(m_stiff->value()));
+    c.textOut(r.left, r.bottom + 3 * h, tr("Damping = %1 kg/s").arg(Gdi::formatF(m_damp->value() / 100.0)));
+    m_chart->render(target, r.toQRect());
+    QApplication::restoreOverrideCursor();
+    return true;
+}

@@ -1,0 +1,107 @@
+#include "AnimSpd.h"
+
+#include "FormFont.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+
+std::optional<AnimSpeed> speedSettingFor(int topic, bool singleSlit)
+{
+    switch (topic) {
+    case 4:
+        return AnimSpeed::Wave;
+    case 6:
+        return AnimSpeed::StandingWave;
+    case 9:
+        return AnimSpeed::SHM;
+    case 11:
+        return AnimSpeed::AuxCircle;
+    case 12:
+        return singleSlit ? AnimSpeed::RippleSingle : AnimSpeed::RippleDouble;
+    case 13:
+        return AnimSpeed::Spectrum;
+    case 14:
+        return AnimSpeed::Resonance;
+    case 16:
+        return AnimSpeed::Polarization;
+    default:
+        return std::nullopt;
+    }
+}
+
+FramePacer::FramePacer(QObject *context)
+    : m_context(context)
+{
+    m_clock.start();
+}
+
+int FramePacer::periodMicroseconds(int speed)
+{
+    return std::max(4000, 400 * std::clamp(speed, 0, 100));
+}
+
+bool FramePacer::endFrame(int speed)
+{
+    const qint64 remaining = periodMicroseconds(speed) - m_clock.nsecsElapsed() / 1000;
+    if (remaining > 0) {
+        // Timers count whole milliseconds; a remainder under one still waits one.
+        QEventLoop wait;
+        QTimer::singleShot(int(std::max<qint64>(1, remaining / 1000)), Qt::PreciseTimer, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_clock.restart();
+    return !m_context.isNull();
+}
+
+TAnimSpdFrm::TAnimSpdFrm(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AnimSpdFrm"));
+    setWindowTitle(tr("Set animation speed"));
+    setFixedSize(278, 187);
+    setFormFont(this);
+
+    auto *slow = new QLabel(tr("slow"), this);
+    slow->setObjectName(QStringLiteral("Label1"));
+    slow->setGeometry(16, 28, 60, 16);
+    auto *fast = new QLabel(tr("fast"), this);
+    fast->setObjectName(QStringLiteral("Label2"));
+    fast->setAlignment(Qt::AlignRight);
+    fast->setGeometry(202, 28, 60, 16);
+
+    m_bar = new QSlider(Qt::Horizontal, this);
+    m_bar->setObjectName(QStringLiteral("AnimSpdHsb"));
+    m_bar->setRange(0, 100);
+    m_bar->setTickInterval(10);
+    m_bar->setTickPosition(QSlider::TicksBelow);
+    m_bar->setPageStep(10);
+    m_bar->setValue(50);
+    m_bar->setGeometry(16, 48, 246, 40);
+
+    auto *apply = new QPushButton(tr("apply"), this);
+    apply->setObjectName(QStringLiteral("SpeedButton1"));
+    apply->setDefault(true);
+    apply->setGeometry(48, 130, 80, 30);
+    auto *cancel = new QPushButton(tr("cancel"), this);
+    cancel->setObjectName(QStringLiteral("SpeedButton2"));
+    cancel->setGeometry(150, 130, 80, 30);
+    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TAnimSpdFrm::setSpeed(int speed)
+{
+    m_bar->setValue(100 - speed);
+}
+
+int TAnimSpdFrm::speed() const
+{
+    return 100 - m_bar->value();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Session.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+
+#include <optional>
+
+class QSlider;
+
+// The speed setting a topic's animation uses; the ripple tank has one for each
+// slit model. None for topics that do not animate at a set speed.
+std::optional<AnimSpeed> speedSettingFor(int topic, bool singleSlit);
+
+// Paces an animation loop. A frame lasts 0.4 ms per unit of the speed setting
+// (20 ms at 50, 40 ms at 100) and never less than 4 ms, so that the motion stays
+// visible on a fast machine. The rest of each frame is spent in the event loop:
+// the processor idles, and clicks, paints and menu commands are handled inside
+// the running frame, as the loop's stop flag expects.
+class FramePacer
+{
+public:
+    // The object whose handler runs the loop; when it is destroyed during a
+    // wait, endFrame() returns false and the loop must return at once.
+    explicit FramePacer(QObject *context);
+
+    static int periodMicroseconds(int speed);
+
+    // Waits out the rest of the frame for this speed, then handles every
+    // pending event. Returns false if the context was destroyed meanwhile.
+    bool endFrame(int speed);
+
+private:
+    QPointer<QObject> m_context;
+    QElapsedTimer m_clock;
+};
+
+// The "set speed" dialog. The track bar runs from slow (left) to fast (right):
+// position p shows the stored speed s = 100 - p.
+class TAnimSpdFrm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TAnimSpdFrm(QWidget *parent = nullptr);
+
+    QSlider *trackBar() const { return m_bar; }
+    void setSpeed(int speed);
+    int speed() const;
+
+private:
+    QSlider *m_bar;
+};

@@ -1,0 +1,40 @@
+#include "GraphCommands.h"
+
+#include "gdi/GdiMath.h"
+
+#include <QPrinter>
+
+GraphMenuState graphMenuState(const QString &pageName)
+{
+    GraphMenuState state;
+    const bool chartPage = pageName == QLatin1String("DifTab") || pageName == QLatin1String("SumWaveTab")
+                           || pageName == QLatin1String("SHMtab") || pageName == QLatin1String("ResonanceTab");
+    state.print = chartPage;
+    state.copy = chartPage;
+    state.crosshair = pageName == QLatin1String("SHMtab");
+    state.timeScale = state.crosshair;
+    state.xAxisRange = pageName == QLatin1String("SumWaveTab");
+    return state;
+}
+
+PrinterMetrics printerMetrics(const QPrinter &printer)
+{
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    PrinterMetrics m;
+    m.pixelsPerInchX = printer.logicalDpiX();
+    m.pixelsPerInchY = printer.logicalDpiY();
+    m.offsetX = page.left() - paper.left();
+    m.offsetY = page.top() - paper.top();
+    m.printableWidth = page.width();
+    m.printableHeight = page.height();
+    m.paperWidth = paper.width();
+    m.paperHeight = paper.height();
+    return m;
+}
+
+Gdi::Rect GetChartPrintRect(const PrinterMetrics &p)
+{
+    return {p.pixelsPerInchX - p.offsetX, p.pixelsPerInchY - p.offsetY,
+            p.printableWidth - (p.pixelsPerInchX - p.offsetX), Gdi::mulDiv(p.printableHeight, 2, 3)};
+}
