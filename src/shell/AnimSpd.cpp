@@ -35,6 +35,15 @@ std::optional<AnimSpeed> speedSettingFor(int topic, bool singleSlit)
     }
 }
 
+bool waitInEventLoop(int milliseconds, QObject *context)
+{
+    const QPointer<QObject> guard(context);
+    QEventLoop wait;
+    QTimer::singleShot(std::max(0, milliseconds), Qt::PreciseTimer, &wait, &QEventLoop::quit);
+    wait.exec();
+    return !guard.isNull();
+}
+
 FramePacer::FramePacer(QObject *context)
     : m_context(context)
 {
@@ -49,11 +58,9 @@ int FramePacer::periodMicroseconds(int speed)
 bool FramePacer::endFrame(int speed)
 {
     const qint64 remaining = periodMicroseconds(speed) - m_clock.nsecsElapsed() / 1000;
-    if (remaining > 0) {
-        // Timers count whole milliseconds; a remainder under one still waits one.
-        QEventLoop wait;
-        QTimer::singleShot(int(std::max<qint64>(1, remaining / 1000)), Qt::PreciseTimer, &wait, &QEventLoop::quit);
-        wait.exec();
+    // Timers count whole milliseconds; a remainder under one still waits one.
+    if (remaining > 0 && !waitInEventLoop(int(std::max<qint64>(1, remaining / 1000)), m_context)) {
+        return false;
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     m_clock.restart();

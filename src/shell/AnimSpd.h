@@ -14,6 +14,10 @@ class QSlider;
 // slit model. None for topics that do not animate at a set speed.
 std::optional<AnimSpeed> speedSettingFor(int topic, bool singleSlit);
 
+// Waits in the event loop, so the processor idles while events are handled.
+// Returns false if `context` was destroyed meanwhile.
+bool waitInEventLoop(int milliseconds, QObject *context);
+
 // Paces an animation loop. A frame lasts 0.4 ms per unit of the speed setting
 // (20 ms at 50, 40 ms at 100) and never less than 4 ms, so that the motion stays
 // visible on a fast machine. The rest of each frame is spent in the event loop:

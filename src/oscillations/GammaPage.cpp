@@ -1,0 +1,207 @@
+#include "GammaPage.h"
+
+#include "AnimSpd.h"
+#include "Gamma.h"
+#include "Hints.h"
+#include "Session.h"
+#include "gdi/GdiMath.h"
+#include "gdi/PaintBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+// Redraws of the counter within one counted second.
+constexpr int CounterSteps = 5;
+
+QScrollBar *makeBar(QWidget *parent, const char *name, int min, int max, int value, const QString &hint, QRect at)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(min, max);
+    bar->setValue(value);
+    bar->setPageStep(std::max(1, (max - min) / 20));
+    bar->setGeometry(at);
+    Hints::setHint(bar, hint);
+    return bar;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &text, QRect at, const char *name = nullptr)
+{
+    auto *label = new QLabel(text, parent);
+    if (name) {
+        label->setObjectName(QString::fromLatin1(name));
+    }
+    label->setGeometry(at);
+    return label;
+}
+
+} // namespace
+
+GammaPage::GammaPage(Session &session, QWidget *parent)
+    : TopicPage(session, 10, parent)
+{
+    // The bench on a white lowered panel, with its captions.
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("GammaPanel"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setGeometry(4, 4, 420, 132);
+    QPalette white = panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(white);
+    panel->setAutoFillBackground(true);
+    makeLabel(panel, tr("gamma\nsource"), QRect(6, 60, 50, 30));
+    makeLabel(panel, tr("counter"), QRect(274, 4, 60, 16));
+    m_pic = new PaintBox(panel);
+    m_pic->setObjectName(QStringLiteral("GammaPic"));
+    m_pic->setGeometry(60, 8, 341, 120);
+
+    makeLabel(this, tr("Detector position"), QRect(8, 144, 200, 16));
+    m_gmt = makeBar(this, "GmtHsb", 12, 3000, 500, tr("move detector"), QRect(8, 160, 270, 17));
+    makeLabel(this, tr("Absorber position"), QRect(8, 184, 200, 16));
+    m_absorber = makeBar(this, "AbsorberHsb", 0, 3000, 100, tr("move absorber"), QRect(8, 200, 270, 17));
+    m_thickLabel = makeLabel(this, tr("absorber thickness 5 mm"), QRect(8, 224, 200, 16), "ThickLabel");
+    m_thick = makeBar(this, "ThickHsb", 0, 10, 5, tr("set absorber thickness"), QRect(8, 240, 270, 17));
+
+    m_background = new QCheckBox(tr("measure background count"), this);
+    m_background->setObjectName(QStringLiteral("BgndChk"));
+    m_background->setGeometry(8, 266, 270, 20);
+
+    m_start = new QPushButton(tr("count"), this);
+    m_start->setObjectName(QStringLiteral("CountStartBtn"));
+    m_start->setGeometry(8, 294, 64, 26);
+    Hints::setHint(m_start, tr("start count"));
+    m_stop = new QPushButton(tr("stop"), this);
+    m_stop->setObjectName(QStringLiteral("CountStopBtn"));
+    m_stop->setGeometry(78, 294, 64, 26);
+    m_stop->setEnabled(false);
+    Hints::setHint(m_stop, tr("stop count"));
+    makeLabel(this, tr("time (s)"), QRect(152, 299, 50, 16));
+    m_time = makeLabel(this, QStringLiteral("0"), QRect(204, 296, 50, 22), "TimeLabel");
+    m_time->setAlignment(Qt::AlignCenter);
+    m_time->setFrameShape(QFrame::Panel);
+    m_time->setFrameShadow(QFrame::Sunken);
+    m_time->setAutoFillBackground(true);
+    m_time->setPalette(white);
+
+    makeLabel(this, tr("Magnified view\nof scale"), QRect(296, 144, 120, 30));
+    m_zoom = new PaintBox(this);
+    m_zoom->setObjectName(QStringLiteral("GammaZoomPic"));
+    m_zoom->setGeometry(296, 176, 120, 65);
+
+    connect(m_pic, &PaintBox::paint, this, [this] {
+        Gamma::DrawGammaPicture(m_pic->canvas(), m_gmt->value(), m_absorber->value(), m_thick->value(),
+                                m_background->isChecked(), m_count);
+    });
+    connect(m_zoom, &PaintBox::paint, this, [this] {
+        Gamma::DrawDetectorZoom(m_zoom->canvas(), m_gmt->value(), m_absorber->value(), m_thick->value());
+    });
+    for (QScrollBar *bar : {m_gmt, m_absorber, m_thick}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, bar] { GmtHsbChange(bar); });
+    }
+    connect(m_background, &QCheckBox::clicked, this, [this] { GmtHsbChange(m_background); });
+    // The limits act on the position a drag or a click proposes, before it is taken.
+    const auto limit = [](QScrollBar *bar, auto rule) {
+        connect(bar, &QAbstractSlider::actionTriggered, bar, [bar, rule](int) {
+            int proposed = bar->sliderPosition();
+            rule(proposed);
+            if (proposed != bar->sliderPosition()) {
+                bar->setSliderPosition(proposed);
+            }
+        });
+    };
+    limit(m_gmt, [this](int &p) { GmtHsbScroll(p); });
+    limit(m_absorber, [this](int &p) { AbsorberHsbScroll(p); });
+    limit(m_thick, [this](int &p) { ThickHsbScroll(p); });
+    connect(m_start, &QPushButton::clicked, this, &GammaPage::CountStartBtnClick);
+    connect(m_stop, &QPushButton::clicked, this, &GammaPage::CountStopBtnClick);
+}
+
+void GammaPage::drawBench()
+{
+    Gamma::DrawGammaBench(m_pic->canvas(), 0, 70, m_gmt->value() / 10, m_absorber->value() / 10, m_thick->value(),
+                          m_background->isChecked());
+}
+
+void GammaPage::GmtHsbChange(QObject *sender)
+{
+    const int t = m_thick->value();
+    m_thickLabel->setText(tr("absorber thickness %1 mm").arg(t));
+    drawBench();
+    if (sender == m_gmt) {
+        Gamma::DrawDetectorZoom(m_zoom->canvas(), m_gmt->value(), m_absorber->value(), t);
+    } else {
+        Gamma::DrawAbsorberZoom(m_zoom->canvas(), m_gmt->value(), m_absorber->value(), t);
+    }
+}
+
+void GammaPage::AbsorberHsbScroll(int &p)
+{
+    // The absorber's back face may not pass the detector.
+    const int limit = m_gmt->value() - m_thick->value();
+    if (limit < p && limit >= m_absorber->minimum()) {
+        p = limit;
+    }
+}
+
+void GammaPage::GmtHsbScroll(int &p)
+{
+    const int t = m_thick->value();
+    if (t > 0 && m_absorber->value() + t > p) {
+        p = m_absorber->value() + t;
+    }
+}
+
+void GammaPage::ThickHsbScroll(int &p)
+{
+    const int s = m_gmt->value();
+    m_absorber->setEnabled(p > 0);
+    if (p > 0 && s - p < m_absorber->value() && s - p >= m_absorber->minimum()) {
+        m_absorber->setValue(s - p);
+    }
+    if (s - m_absorber->value() < p && s - m_absorber->value() >= m_thick->minimum()) {
+        p = s - m_absorber->value();
+    }
+}
+
+void GammaPage::CountStartBtnClick()
+{
+    m_stop->setEnabled(true);
+    m_start->setEnabled(false);
+    int &stopFlag = session().animStopFlag;
+    m_count = 0;
+    stopFlag = 0;
+    m_time->setText(QStringLiteral("0"));
+    // The rate is fixed when the run starts; background alone adds 0, 1 or 2
+    // counts every third second.
+    const double v = m_background->isChecked() ? 0.0008 : Gamma::CountRate(m_gmt->value(), m_thick->value()) / 100.0;
+    for (int n = 1; n <= 60; ++n) {
+        // The digits run up through the second, in steps of a hundredth.
+        for (int step = 1; step <= CounterSteps; ++step) {
+            const int j = step * 100 / CounterSteps;
+            Gamma::DrawCounter(m_pic->canvas(), m_count + Gdi::roundHalfEven(j * v), 150, 0);
+            if (!waitInEventLoop(MillisecondsPerSecond / CounterSteps, this)) {
+                return; // the page is gone
+            }
+        }
+        m_time->setText(QString::number(n));
+        m_count += Gdi::roundHalfEven(100 * v);
+        if (n % 3 == 0) {
+            m_count += 2 - session().random.next(3);
+        }
+        if (stopFlag != 0) {
+            break;
+        }
+    }
+    m_stop->setEnabled(false);
+    m_start->setEnabled(true);
+}
+
+void GammaPage::CountStopBtnClick()
+{
+    session().animStopFlag = -1;
+}
