@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMetaType>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -182,3 +183,5 @@ private:
 };
 
 } // namespace Gdi
+
+Q_DECLARE_METATYPE(Gdi::Rect)

@@ -7,7 +7,6 @@
 
 using SHM::ComputeSHMGraph;
 
-Q_DECLARE_METATYPE(Gdi::Rect)
 
 class TestSHM : public QObject
 {

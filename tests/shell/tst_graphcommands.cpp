@@ -4,7 +4,6 @@
 #include <QPrinter>
 #include <QTest>
 
-Q_DECLARE_METATYPE(Gdi::Rect)
 Q_DECLARE_METATYPE(PrinterMetrics)
 
 class TestGraphCommands : public QObject

@@ -1,0 +1,140 @@
+#include "SpectraPage.h"
+
+#include "AnimSpd.h"
+#include "Hints.h"
+#include "Session.h"
+#include "gdi/PaintBox.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+SpectraPage::SpectraPage(Session &session, QWidget *parent)
+    : TopicPage(session, 13, parent)
+{
+    m_strip = new PaintBox(this);
+    m_strip->setObjectName(QStringLiteral("SpecLinePic"));
+    m_strip->setGeometry(2, 2, 350, 85);
+    m_diagram = new PaintBox(this);
+    m_diagram->setObjectName(QStringLiteral("HSpecPic"));
+    m_diagram->setGeometry(2, 94, 350, 365);
+    Hints::setHint(m_diagram, tr("Click on an arrow to show the transition"));
+    m_start = new QPushButton(tr("animate"), this);
+    m_start->setObjectName(QStringLiteral("SpecStartBtn"));
+    m_start->setGeometry(362, 5, 60, 42);
+    Hints::setHint(m_start, tr("animate transitions"));
+    m_abort = new QPushButton(tr("stop"), this);
+    m_abort->setObjectName(QStringLiteral("SpecAbort"));
+    m_abort->setGeometry(362, 52, 60, 43);
+    Hints::setHint(m_abort, tr("stop animation"));
+
+    m_table = EmSpectra::transitionTable(session.screenMode);
+    connect(m_diagram, &PaintBox::paint, this, [this] { drawDiagram(); });
+    connect(m_strip, &PaintBox::paint, this, [this] {
+        EmSpectra::DrawSpectrum(m_strip->canvas());
+        // A repaint wipes the marker; the hovered arrow keeps its mark.
+        if (m_hovered > 0) {
+            toggleMarker(m_hovered);
+        }
+    });
+    connect(m_diagram, &PaintBox::mouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { HSpecPicMouseMove(x, y); });
+    connect(m_diagram, &PaintBox::mouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        const int i = EmSpectra::hitTest(m_table, QPoint(x, y));
+        if (i > 0) {
+            runTransition(i);
+        }
+    });
+    connect(m_start, &QPushButton::clicked, this, &SpectraPage::SpecStartBtnClick);
+    connect(m_abort, &QPushButton::clicked, this, &SpectraPage::SpecAbortClick);
+}
+
+void SpectraPage::startUp()
+{
+    // The diagram's height follows the screen mode chosen at start-up.
+    m_table = EmSpectra::transitionTable(session().screenMode);
+    m_diagram->invalidate();
+}
+
+void SpectraPage::drawDiagram(std::optional<QPoint> electron)
+{
+    EmSpectra::DrawDiagram(m_diagram->canvas(), session().screenMode, m_table, electron);
+}
+
+void SpectraPage::toggleMarker(int transition)
+{
+    EmSpectra::ToggleMarker(m_strip->canvas(), transition);
+}
+
+void SpectraPage::HSpecPicMouseMove(int x, int y)
+{
+    const int i = EmSpectra::hitTest(m_table, QPoint(x, y));
+    m_diagram->setCursor(i > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (i == m_hovered) {
+        return;
+    }
+    if (m_hovered > 0) {
+        toggleMarker(m_hovered);
+    }
+    m_hovered = i;
+    if (i > 0) {
+        toggleMarker(i);
+    }
+}
+
+bool SpectraPage::fall(int transition)
+{
+    const Gdi::Rect &arrow = m_table[std::size_t(transition - 1)].arrow;
+    const int x = arrow.left;
+    int y = arrow.top;
+    // The long Lyman arrows are crossed 2 pixels a frame, the others 1.
+    const int step = transition <= 4 ? 2 : 1;
+    FramePacer pacer(this);
+    do {
+        drawDiagram(QPoint(x, y));
+        Q_EMIT electronDrawn(transition, x, y);
+        y += step;
+        if (!pacer.endFrame(session().speed(AnimSpeed::Spectrum))) {
+            return false;
+        }
+        if (session().animStopFlag != 0) {
+            drawDiagram();
+            return false;
+        }
+    } while (y < arrow.bottom - 4);
+    return true;
+}
+
+void SpectraPage::runTransition(int transition)
+{
+    session().animStopFlag = 0;
+    if (fall(transition)) {
+        drawDiagram();
+        session().animStopFlag = -1;
+    }
+}
+
+void SpectraPage::SpecStartBtnClick()
+{
+    session().animStopFlag = 0;
+    const QPointer<SpectraPage> alive(this);
+    for (int i = 1; i <= EmSpectra::Transitions; ++i) {
+        if (i > 1) {
+            toggleMarker(i - 1);
+        }
+        toggleMarker(i);
+        if (!fall(i)) {
+            if (alive) {
+                toggleMarker(i);
+            }
+            return;
+        }
+    }
+    toggleMarker(EmSpectra::Transitions);
+    drawDiagram();
+    session().animStopFlag = -1;
+}
+
+void SpectraPage::SpecAbortClick()
+{
+    session().animStopFlag = -1;
+}

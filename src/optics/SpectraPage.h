@@ -1,0 +1,42 @@
+#pragma once
+
+#include "EmSpectra.h"
+#include "TopicPage.h"
+
+class PaintBox;
+class QPushButton;
+
+// The hydrogen emission spectrum: energy levels, transitions and their lines.
+class SpectraPage : public TopicPage
+{
+    Q_OBJECT
+public:
+    explicit SpectraPage(Session &session, QWidget *parent = nullptr);
+
+    void startUp() override;
+    int hovered() const { return m_hovered; }
+    const std::array<EmSpectra::Transition, EmSpectra::Transitions> &transitions() const { return m_table; }
+
+    // The electron falls down the arrow of one transition (1..12).
+    void runTransition(int transition);
+    void SpecStartBtnClick();
+    void SpecAbortClick();
+
+Q_SIGNALS:
+    // Each frame of a fall, with the electron's place (for tests and tools).
+    void electronDrawn(int transition, int x, int y);
+
+private:
+    void HSpecPicMouseMove(int x, int y);
+    void drawDiagram(std::optional<QPoint> electron = std::nullopt);
+    void toggleMarker(int transition);
+    // Runs one fall; false if the stop flag ended it (or the page went away).
+    bool fall(int transition);
+
+    PaintBox *m_strip;
+    PaintBox *m_diagram;
+    QPushButton *m_start;
+    QPushButton *m_abort;
+    std::array<EmSpectra::Transition, EmSpectra::Transitions> m_table{};
+    int m_hovered = 0;
+};
