@@ -18,9 +18,14 @@ class MinorTicker : public QCPAxisTicker
 {
 public:
     int minorTicks = 4;
+    double fixedStep = 0;
 
 protected:
     int getSubTickCount(double) override { return minorTicks; }
+    double getTickStep(const QCPRange &range) override
+    {
+        return fixedStep > 0 ? fixedStep : QCPAxisTicker::getTickStep(range);
+    }
 };
 
 // Smallest drag, in pixels, that counts as a zoom rectangle.
@@ -194,7 +199,13 @@ Chart::Chart(QWidget *parent)
     setBackgroundColor(palette().color(QPalette::Button));
 }
 
-Chart::~Chart() = default;
+Chart::~Chart()
+{
+    // A title taken out of the layout is no longer owned by the plot.
+    if (m_title && !m_titleVisible) {
+        delete m_title;
+    }
+}
 
 void Chart::setBackgroundColor(const QColor &colour)
 {
@@ -210,22 +221,31 @@ QColor Chart::backgroundColor() const
 
 void Chart::setTitle(const QString &title)
 {
-    if (m_plot->plotLayout()->rowCount() < 2) {
-        m_plot->plotLayout()->insertRow(0);
-        auto *element = new QCPTextElement(m_plot, title, layoutFont(font()));
-        m_plot->plotLayout()->addElement(0, 0, element);
-    } else if (auto *element = qobject_cast<QCPTextElement *>(m_plot->plotLayout()->element(0, 0))) {
-        element->setText(title);
+    if (!m_title) {
+        m_title = new QCPTextElement(m_plot, title, layoutFont(font()));
+        m_titleVisible = false;
+        setTitleVisible(true);
+    } else {
+        m_title->setText(title);
     }
     queueReplot();
 }
 
 void Chart::setTitleVisible(bool visible)
 {
-    if (m_plot->plotLayout()->rowCount() >= 2) {
-        m_plot->plotLayout()->element(0, 0)->setVisible(visible);
-        m_plot->plotLayout()->setRowStretchFactor(0, visible ? 0.001 : 0.0);
+    if (!m_title || visible == m_titleVisible) {
+        return;
     }
+    // A hidden title leaves the layout, so the plot takes its room.
+    QCPLayoutGrid *layout = m_plot->plotLayout();
+    if (visible) {
+        layout->insertRow(0);
+        layout->addElement(0, 0, m_title);
+    } else {
+        layout->take(m_title);
+        layout->simplify();
+    }
+    m_titleVisible = visible;
     queueReplot();
 }
 
@@ -258,6 +278,15 @@ void Chart::setMinorTickCount(Axis axis, int count)
     QCPAxis *a = axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis;
     if (auto ticker = a->ticker().dynamicCast<MinorTicker>()) {
         ticker->minorTicks = count;
+    }
+    queueReplot();
+}
+
+void Chart::setTickStep(Axis axis, double step)
+{
+    QCPAxis *a = axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis;
+    if (auto ticker = a->ticker().dynamicCast<MinorTicker>()) {
+        ticker->fixedStep = step;
     }
     queueReplot();
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 class PlotWidget;
+class QCPTextElement;
 class QPaintDevice;
 class QPainter;
 
@@ -51,6 +52,8 @@ public:
     void setAxisRange(Axis axis, double minimum, double maximum);
     void setAxisAutomatic(Axis axis);
     void setMinorTickCount(Axis axis, int count);
+    // Major ticks every `step` axis units; 0 lets the chart choose.
+    void setTickStep(Axis axis, double step);
     void setTickColor(const QColor &colour);
     void setAxisLinesVisible(bool visible);
     // The range shown now (after zooming or panning).
@@ -113,6 +116,8 @@ private:
     AxisSetting m_bottom;
     AxisSetting m_left;
     QColor m_background;
+    QCPTextElement *m_title = nullptr;
+    bool m_titleVisible = false;
     bool m_zoomed = false;
     std::optional<QPoint> m_crosshair;
 };

@@ -9,7 +9,6 @@
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -251,25 +250,14 @@ bool SHMPage::printChart(QPrinter &printer, QString *error)
 
 bool SHMPage::PrintSHMGraph(QPrinter &printer, QString *error)
 {
-    ChartPainter target(&printer);
-    if (!target.isActive()) {
-        *error = tr("The printer could not start the print job.");
-        return false;
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Gdi::Canvas c(&target.painter());
-    c.brush.style = Gdi::BrushStyle::Clear;
-    c.font.name = QStringLiteral("Arial");
-    c.setFontSize(12);
-    const int h = c.textHeight(QStringLiteral("m"));
-    const Gdi::Rect r = GetChartPrintRect(printerMetrics(printer));
-    const QString title = tr("Displacement - time graph for damped S.H.M.");
-    c.textOut((r.left + r.right - c.textWidth(title)) / 2, r.top - c.textHeight(title), title);
-    c.setFontSize(10);
-    c.textOut(r.left, r.bottom + h, tr("Mass = %1 kg").arg(Gdi::formatF(m_mass->value() / 100.0)));
-    c.textOut(r.left, r.bottom + 2 * h, tr("Spring constant = %1 N/m").arg(m_stiff->value()));
-    c.textOut(r.left, r.bottom + 3 * h, tr("Damping = %1 kg/s").arg(Gdi::formatF(m_damp->value() / 100.0)));
-    m_chart->render(target, r.toQRect());
-    QApplication::restoreOverrideCursor();
-    return true;
+    return printChartPage(printer, error, [this](ChartPainter &target, Gdi::Canvas &c, const Gdi::Rect &r) {
+        const int h = c.textHeight(QStringLiteral("m"));
+        const QString title = tr("Displacement - time graph for damped S.H.M.");
+        c.textOut((r.left + r.right - c.textWidth(title)) / 2, r.top - c.textHeight(title), title);
+        c.setFontSize(10);
+        c.textOut(r.left, r.bottom + h, tr("Mass = %1 kg").arg(Gdi::formatF(m_mass->value() / 100.0)));
+        c.textOut(r.left, r.bottom + 2 * h, tr("Spring constant = %1 N/m").arg(m_stiff->value()));
+        c.textOut(r.left, r.bottom + 3 * h, tr("Damping = %1 kg/s").arg(Gdi::formatF(m_damp->value() / 100.0)));
+        m_chart->render(target, r.toQRect());
+    });
 }

@@ -1,7 +1,10 @@
 #include "GraphCommands.h"
 
+#include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPrinter>
 
 GraphMenuState graphMenuState(const QString &pageName)
@@ -37,4 +40,21 @@ Gdi::Rect GetChartPrintRect(const PrinterMetrics &p)
 {
     return {p.pixelsPerInchX - p.offsetX, p.pixelsPerInchY - p.offsetY,
             p.printableWidth - (p.pixelsPerInchX - p.offsetX), Gdi::mulDiv(p.printableHeight, 2, 3)};
+}
+
+bool printChartPage(QPrinter &printer, QString *error, const ChartPageDrawer &draw)
+{
+    ChartPainter target(&printer);
+    if (!target.isActive()) {
+        *error = QCoreApplication::translate("GraphCommands", "The printer could not start the print job.");
+        return false;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    Gdi::Canvas canvas(&target.painter());
+    canvas.brush.style = Gdi::BrushStyle::Clear;
+    canvas.font.name = QStringLiteral("Arial");
+    canvas.setFontSize(12);
+    draw(target, canvas, GetChartPrintRect(printerMetrics(printer)));
+    QGuiApplication::restoreOverrideCursor();
+    return true;
 }

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class ChartPainter;
 class QPrinter;
 
 // What the Graph menu offers on a page, by the page's name.
@@ -36,3 +39,10 @@ PrinterMetrics printerMetrics(const QPrinter &printer);
 // paper's left, top and right edges, down to two thirds of the printable
 // height; the lower third is left for the page's text.
 Gdi::Rect GetChartPrintRect(const PrinterMetrics &printer);
+
+// Prints one page of a chart topic: opens the job, shows the hourglass while
+// `draw` lays out the page on a canvas over the printer (12-point Arial,
+// transparent text) with the chart print rectangle, and ends the job. False,
+// with a message, when the job cannot start.
+using ChartPageDrawer = std::function<void(ChartPainter &target, Gdi::Canvas &canvas, const Gdi::Rect &chartRect)>;
+bool printChartPage(QPrinter &printer, QString *error, const ChartPageDrawer &draw);

@@ -5,6 +5,7 @@
 #include "GraphCommands.h"
 #include "chart/Chart.h"
 #include "oscillations/SHMPage.h"
+#include "waves/SumWavePage.h"
 #include "ButtonIcons.h"
 #include "Dialogs.h"
 #include "FormFont.h"
@@ -267,9 +268,18 @@ void TMainFrm::createMenus()
     QMenu *xaxis = graph->addMenu(tr("X axis range"));
     xaxis->setObjectName(QStringLiteral("Xaxis1"));
     xaxis->menuAction()->setObjectName(QStringLiteral("Xaxis1"));
-    addItem(xaxis, "N360degrees1", tr("360 degrees"), 1)->setCheckable(true);
-    addItem(xaxis, "N720degrees1", tr("720 degrees"), 2)->setCheckable(true);
-    addItem(xaxis, "N1440degrees1", tr("1440 degrees"), 3)->setCheckable(true);
+    m_xAxisMenu = xaxis;
+    connect(xaxis, &QMenu::aboutToShow, this, &TMainFrm::Xaxis1Click);
+    for (const auto &[name, caption, tag] : {std::tuple{"N360degrees1", tr("360 degrees"), 1},
+                                             std::tuple{"N720degrees1", tr("720 degrees"), 2},
+                                             std::tuple{"N1440degrees1", tr("1440 degrees"), 3}}) {
+        QAction *item = addItem(xaxis, name, caption, tag);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, item] {
+            static_cast<SumWavePage *>(page(8))->N360degrees1Click(item->data().toInt());
+            Xaxis1Click();
+        });
+    }
 
     m_animationMenu = bar->addMenu(tr("&Animation"));
     m_animationMenu->setObjectName(QStringLiteral("Animation1"));
@@ -567,6 +577,15 @@ void TMainFrm::UpdateGraphTimescale(QAction *sender)
         static_cast<SHMPage *>(page(9))->UpdateGraphTimescale(sender->data().toInt());
     }
     timescale1Click();
+}
+
+void TMainFrm::Xaxis1Click()
+{
+    const int last = static_cast<SumWavePage *>(page(8))->SumLastIndex();
+    const int tag = last == 180 ? 1 : (last == 360 ? 2 : 3);
+    for (QAction *item : m_xAxisMenu->actions()) {
+        item->setChecked(item->data().toInt() == tag);
+    }
 }
 
 void TMainFrm::setspeed1Click()

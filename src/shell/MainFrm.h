@@ -70,6 +70,7 @@ public:
     void Copy1Click();
     void timescale1Click();
     void UpdateGraphTimescale(QAction *sender);
+    void Xaxis1Click();
     void setspeed1Click();
 
     // Keys seen before the controls; true when the key was consumed.
@@ -131,6 +132,7 @@ private:
     QMenu *m_topicsMenu = nullptr;
     QMenu *m_graphMenu = nullptr;
     QMenu *m_timescaleMenu = nullptr;
+    QMenu *m_xAxisMenu = nullptr;
     QMenu *m_animationMenu = nullptr;
     std::array<QAction *, Topics::Count> m_topicActions{};
 };

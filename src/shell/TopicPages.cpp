@@ -1,21 +1,30 @@
 #include "TopicPages.h"
 
 #include "TopicPage.h"
+#include "optics/DifPage.h"
 #include "optics/GratingPage.h"
 #include "optics/SpectraPage.h"
 #include "optics/YDSPage.h"
 #include "oscillations/GammaPage.h"
+#include "oscillations/ResonancePage.h"
 #include "oscillations/SHMPage.h"
+#include "waves/SumWavePage.h"
 
 TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
 {
     switch (topic) {
     case 1:
         return new YDSPage(session, parent);
+    case 2:
+        return new DifPage(session, parent);
     case 3:
         return new GratingPage(session, parent);
+    case 8:
+        return new SumWavePage(session, parent);
     case 13:
         return new SpectraPage(session, parent);
+    case 14:
+        return new ResonancePage(session, parent);
     case 9:
         return new SHMPage(session, parent);
     case 10:

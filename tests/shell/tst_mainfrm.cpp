@@ -775,6 +775,31 @@ private Q_SLOTS:
         QVERIFY(shm->chart()->point(shm->stateSeries(), 0).x() < 10.0);
         QCOMPARE(w.session().currentTopic, how == 0 ? 3 : 9);
     }
+
+    void xAxisRangeMenu()
+    {
+        Fixture f;
+        f.chooseTopic(8);
+        auto *menu = f.window->findChild<QMenu *>(QStringLiteral("Xaxis1"));
+        const auto ticked = [menu] {
+            Q_EMIT menu->aboutToShow();
+            QList<int> tags;
+            for (QAction *a : menu->actions()) {
+                if (a->isChecked()) {
+                    tags << a->data().toInt();
+                }
+            }
+            return tags;
+        };
+        QCOMPARE(ticked(), QList<int>{1});
+        f.window->findChild<QAction *>(QStringLiteral("N1440degrees1"))->trigger();
+        QCOMPARE(ticked(), QList<int>{3});
+        auto *page = f.window->page(8);
+        QCOMPARE(page->chart()->count(0), 721);
+        f.window->findChild<QAction *>(QStringLiteral("N720degrees1"))->trigger();
+        QCOMPARE(ticked(), QList<int>{2});
+        QCOMPARE(page->chart()->count(0), 361);
+    }
 };
 
 QTEST_MAIN(TestMainFrm)

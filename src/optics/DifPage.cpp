@@ -1,0 +1,178 @@
+#include "DifPage.h"
+
+#include "GraphCommands.h"
+#include "Hints.h"
+#include "NSlitDif.h"
+#include "chart/Chart.h"
+#include "gdi/PaintBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QSlider>
+#include <QToolButton>
+
+namespace {
+
+QSlider *trackBar(QWidget *parent, const char *name, int value, QRect at)
+{
+    auto *bar = new QSlider(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(1, 10);
+    bar->setValue(value);
+    bar->setPageStep(1);
+    bar->setTickInterval(1);
+    bar->setTickPosition(QSlider::TicksBelow);
+    bar->setGeometry(at);
+    return bar;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(at.x(), at.y(), 104, 16);
+    return l;
+}
+
+constexpr int ChartTop = 79;
+
+} // namespace
+
+DifPage::DifPage(Session &session, QWidget *parent)
+    : TopicPage(session, 2, parent)
+{
+    auto *panel5 = new QWidget(this);
+    panel5->setObjectName(QStringLiteral("Panel5"));
+    panel5->setGeometry(0, 0, 430, 46);
+    m_slitsLabel = label(panel5, "NSlitLabel", tr("number of slits %1").arg(2), QPoint(-1, 0));
+    m_separationLabel = label(panel5, "NsepLabel", tr("slit separation %1").arg(2), QPoint(108, -1));
+    m_widthLabel = label(panel5, "NwidthLabel", tr("slit width %1").arg(1), QPoint(218, 0));
+    m_slits = trackBar(panel5, "DifNslitsHsb", 2, QRect(-1, 16, 92, 23));
+    m_separation = trackBar(panel5, "DifSlitSepHsb", 2, QRect(105, 16, 89, 23));
+    m_width = trackBar(panel5, "DifSlitWidthHsb", 1, QRect(209, 16, 89, 23));
+    m_envelope = new QCheckBox(tr("envelope"), panel5);
+    m_envelope->setObjectName(QStringLiteral("EnvelopeChk"));
+    m_envelope->setGeometry(300, 18, 76, 20);
+    m_unzoom = new QToolButton(panel5);
+    m_unzoom->setObjectName(QStringLiteral("UnZoomBtn"));
+    m_unzoom->setText(tr("restore"));
+    m_unzoom->setAutoRaise(true);
+    m_unzoom->setGeometry(379, 1, 44, 40);
+    m_unzoom->setEnabled(false);
+
+    m_panel9 = new QWidget(this);
+    m_panel9->setObjectName(QStringLiteral("Panel9"));
+    m_strip = new PaintBox(m_panel9);
+    m_strip->setObjectName(QStringLiteral("NSpic"));
+
+    m_chart = new Chart(this);
+    m_chart->setObjectName(QStringLiteral("DifChart"));
+    m_chart->setBackgroundColor(Qt::white);
+    m_chart->setTitle(tr("Multiple slit diffraction"));
+    m_chart->setTitleVisible(false);
+    m_chart->setLegendVisible(false);
+    m_chart->setAxisLinesVisible(false);
+    m_chart->setAxisTitle(Chart::Axis::Bottom, tr("angle"));
+    m_chart->setAxisRange(Chart::Axis::Bottom, -90, 90);
+    m_chart->setMinorTickCount(Chart::Axis::Bottom, 4);
+    m_chart->setAxisTitle(Chart::Axis::Left, tr("Intensity"));
+    m_chart->setAxisAutomatic(Chart::Axis::Left);
+    m_chart->setMinorTickCount(Chart::Axis::Left, 4);
+    m_chart->setTickColor(QColor(64, 0, 64));
+    Hints::setHint(m_chart, tr("Drag down and right with the  left mouse button to zoom in; Use right button to pan "
+                               "graph"));
+    m_series1 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), QStringLiteral("SlitSeries"));
+    m_series2 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(0, 128, 0), tr("single slit envelope"));
+
+    for (QSlider *bar : {m_slits, m_separation, m_width}) {
+        connect(bar, &QSlider::valueChanged, this, [this, bar] { DoSlitSizes(bar); });
+    }
+    connect(m_envelope, &QCheckBox::clicked, this, &DifPage::fillChart);
+    connect(m_unzoom, &QToolButton::clicked, m_chart, &Chart::undoZoom);
+    connect(m_chart, &Chart::zoomed, this, [this] { m_unzoom->setEnabled(true); });
+    connect(m_chart, &Chart::scrolled, this, [this] { m_unzoom->setEnabled(true); });
+    connect(m_chart, &Chart::undoneZoom, this, [this] { m_unzoom->setEnabled(false); });
+    connect(m_strip, &PaintBox::paint, this, &DifPage::drawStrip);
+}
+
+void DifPage::startUp()
+{
+    fillChart();
+}
+
+void DifPage::resizeEvent(QResizeEvent *event)
+{
+    TopicPage::resizeEvent(event);
+    m_panel9->setGeometry(0, 46, width(), 33);
+    // The strip stretches with the page: 387 pixels on a 440-pixel page.
+    m_strip->setGeometry(41, 2, std::max(10, width() - 53), 25);
+    m_chart->setGeometry(0, ChartTop, width(), std::max(1, height() - ChartTop));
+}
+
+void DifPage::DoSlitSizes(QObject *sender)
+{
+    if (sender == m_slits) {
+        m_slitsLabel->setText(tr("number of slits %1").arg(m_slits->value()));
+    } else if (sender == m_separation) {
+        m_separationLabel->setText(tr("slit separation %1").arg(m_separation->value()));
+    } else if (sender == m_width) {
+        m_widthLabel->setText(tr("slit width %1").arg(m_width->value()));
+    } else {
+        return;
+    }
+    fillChart();
+    drawStrip();
+}
+
+void DifPage::fillChart()
+{
+    const int n = m_slits->value();
+    const int d = m_separation->value();
+    const int a = m_width->value();
+    m_chart->clear(m_series1);
+    m_chart->clear(m_series2);
+    for (const QPointF &p : NSlitDif::pattern(n, d, a)) {
+        m_chart->add(m_series1, p.x(), p.y());
+    }
+    if (m_envelope->isChecked()) {
+        for (const QPointF &p : NSlitDif::envelopeSeries(n, d, a)) {
+            m_chart->add(m_series2, p.x(), p.y());
+        }
+    }
+}
+
+void DifPage::drawStrip()
+{
+    // The strip reads the pattern back from the chart, always the full sweep.
+    std::vector<QPointF> pattern;
+    const int count = m_chart->count(m_series1);
+    pattern.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        pattern.push_back(m_chart->point(m_series1, i));
+    }
+    const int w = m_strip->width();
+    Gdi::Bitmap bitmap(w, 25);
+    Gdi::Canvas &c = bitmap.canvas();
+    c.brush.color = Qt::black;
+    c.fillRect(0, 0, w, 25);
+    for (const auto &[x, v] : NSlitDif::stripColumns(pattern, w, m_slits->value())) {
+        c.brush.color = QColor(v, 0, 0);
+        c.fillRect(x, 0, x + 1, 25);
+    }
+    m_strip->canvas().draw(0, 0, bitmap.image());
+}
+
+bool DifPage::printChart(QPrinter &printer, QString *error)
+{
+    return printChartPage(printer, error, [this](ChartPainter &target, Gdi::Canvas &c, Gdi::Rect r) {
+        const int h = c.textHeight(QStringLiteral("m"));
+        const QString title = tr("Angular Intensity distribution graph");
+        c.textOut((r.left + r.right - c.textWidth(title)) / 2, r.top - c.textHeight(title), title);
+        c.setFontSize(10);
+        c.textOut(r.left, r.top + h, tr("number of slits %1").arg(m_slits->value()));
+        c.textOut(r.left, r.top + 2 * h, tr("slit separation %1").arg(m_separation->value()));
+        c.textOut(r.left, r.top + 3 * h, tr("slit width %1").arg(m_width->value()));
+        m_chart->render(target, r.offset(0, 4 * h).toQRect());
+    });
+}

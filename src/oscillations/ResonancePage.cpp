@@ -1,0 +1,171 @@
+#include "ResonancePage.h"
+
+#include "AnimSpd.h"
+#include "GraphCommands.h"
+#include "Hints.h"
+#include "Resonance.h"
+#include "Session.h"
+#include "chart/Chart.h"
+#include "gdi/GdiMath.h"
+#include "gdi/PaintBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr int StripHeight = 72;
+// The picture routine is given a width of 50 for the 48-pixel paint box.
+constexpr int PictureWidth = 50;
+
+// Driving angular frequency of the slider: position / 10 Hz.
+double drivingAngularFrequency(int position)
+{
+    return position * 2 * std::numbers::pi / 10;
+}
+
+} // namespace
+
+ResonancePage::ResonancePage(Session &session, QWidget *parent)
+    : TopicPage(session, 14, parent)
+{
+    m_dampLabel = new QLabel(tr("damping"), this);
+    m_dampLabel->setObjectName(QStringLiteral("ResDampLabel"));
+    m_dampLabel->setGeometry(56, 4, 140, 16);
+    m_damping = new QScrollBar(Qt::Horizontal, this);
+    m_damping->setObjectName(QStringLiteral("ResDampingHsb"));
+    m_damping->setRange(25, 200);
+    m_damping->setValue(100);
+    m_damping->setPageStep(10);
+    m_damping->setGeometry(56, 21, 140, 17);
+    Hints::setHint(m_damping, tr("set damping"));
+    m_driverLabel = new QLabel(tr("driving frequency"), this);
+    m_driverLabel->setObjectName(QStringLiteral("DriverLabel"));
+    m_driverLabel->setGeometry(210, 4, 170, 16);
+    m_driver = new QScrollBar(Qt::Horizontal, this);
+    m_driver->setObjectName(QStringLiteral("DriverHsb"));
+    m_driver->setRange(10, 100);
+    m_driver->setValue(47);
+    m_driver->setPageStep(5);
+    m_driver->setGeometry(210, 21, 140, 17);
+    Hints::setHint(m_driver, tr("set driving frequency"));
+    m_start = new QPushButton(tr("start"), this);
+    m_start->setObjectName(QStringLiteral("ResStartBtn"));
+    m_start->setGeometry(56, 44, 60, 24);
+    Hints::setHint(m_start, tr("start animation"));
+    m_stop = new QPushButton(tr("stop"), this);
+    m_stop->setObjectName(QStringLiteral("ResStopBtn"));
+    m_stop->setGeometry(122, 44, 60, 24);
+    m_stop->setEnabled(false);
+    Hints::setHint(m_stop, tr("stop animation"));
+
+    m_pic = new PaintBox(this);
+    m_pic->setObjectName(QStringLiteral("ResPic"));
+    m_chart = new Chart(this);
+    m_chart->setObjectName(QStringLiteral("ResChart"));
+    m_chart->setTitle(tr("Graph of amplitude v driving frequency"));
+    m_chart->setLegendVisible(false);
+    m_chart->setAxisLinesVisible(false);
+    m_chart->setAxisTitle(Chart::Axis::Bottom, tr("driving frequency (Hz)"));
+    m_chart->setAxisRange(Chart::Axis::Bottom, 0, 10);
+    m_chart->setTickStep(Chart::Axis::Bottom, 1);
+    m_chart->setMinorTickCount(Chart::Axis::Bottom, 4);
+    m_chart->setAxisTitle(Chart::Axis::Left, tr("amplitude"));
+    m_chart->setAxisRange(Chart::Axis::Left, 0, 10);
+    m_chart->setTickColor(QColor(64, 0, 64));
+    Hints::setHint(m_chart, tr("To zoom in, drag down and right with the left button; drag up and left to zoom "
+                               "out. Right button to pan graph"));
+    m_series5 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), QStringLiteral("Series5"));
+    m_series6 = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 128, 0), QStringLiteral("Series6"));
+
+    for (QScrollBar *bar : {m_damping, m_driver}) {
+        connect(bar, &QScrollBar::valueChanged, this, &ResonancePage::ResDampingHsbChange);
+    }
+    connect(m_start, &QPushButton::clicked, this, &ResonancePage::ResStartBtnClick);
+    connect(m_stop, &QPushButton::clicked, this, &ResonancePage::ResStopBtnClick);
+    // At rest unless a run is drawing the frames.
+    connect(m_pic, &PaintBox::paint, this, [this] {
+        if (this->session().animStopFlag != 0) {
+            Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), 0);
+        }
+    });
+}
+
+void ResonancePage::startUp()
+{
+    ResDampingHsbChange();
+}
+
+void ResonancePage::resizeEvent(QResizeEvent *event)
+{
+    TopicPage::resizeEvent(event);
+    const int below = std::max(1, height() - StripHeight);
+    m_pic->setGeometry(0, StripHeight, 48, below);
+    m_chart->setGeometry(48, StripHeight, std::max(1, width() - 48), below);
+}
+
+void ResonancePage::DrawResonanceCurve()
+{
+    const int p = m_damping->value();
+    m_chart->clear(m_series5);
+    for (const QPointF &point : Resonance::responseCurve(p)) {
+        m_chart->add(m_series5, point.x(), point.y());
+    }
+    const double wd = drivingAngularFrequency(m_driver->value());
+    m_chart->clear(m_series6);
+    m_chart->add(m_series6, wd / (2 * std::numbers::pi), Resonance::ResonanceAmplitude(wd, p));
+}
+
+void ResonancePage::ResDampingHsbChange()
+{
+    DrawResonanceCurve();
+    m_dampLabel->setText(tr("damping %1").arg(Gdi::formatF(m_damping->value() / 100.0)));
+    m_driverLabel->setText(tr("driving frequency %1 Hz").arg(Gdi::formatF(m_driver->value() / 10.0)));
+}
+
+void ResonancePage::ResStartBtnClick()
+{
+    int &stopFlag = session().animStopFlag;
+    stopFlag = 0;
+    m_start->setEnabled(false);
+    m_stop->setEnabled(true);
+    int n = 0;
+    constexpr double dt = 0.001; // one millisecond of model time per frame
+    FramePacer pacer(this);
+    while (stopFlag == 0) {
+        const double wd = drivingAngularFrequency(m_driver->value());
+        const double a = 0.75 * Resonance::ResonanceAmplitude(wd, m_damping->value());
+        double phase = n * wd * dt;
+        if (phase >= 2 * std::numbers::pi) {
+            n = 0;
+            phase = 0;
+        }
+        const double x = a * std::sin(phase);
+        Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), x);
+        Q_EMIT frameDrawn(x);
+        ++n;
+        if (!pacer.endFrame(session().speed(AnimSpeed::Resonance))) {
+            return;
+        }
+    }
+    m_start->setEnabled(true);
+    m_stop->setEnabled(false);
+}
+
+void ResonancePage::ResStopBtnClick()
+{
+    session().animStopFlag = -1;
+    Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), 0);
+}
+
+bool ResonancePage::printChart(QPrinter &printer, QString *error)
+{
+    // The chart alone, with its own title.
+    return printChartPage(printer, error, [this](ChartPainter &target, Gdi::Canvas &, const Gdi::Rect &r) {
+        m_chart->render(target, r.toQRect());
+    });
+}
