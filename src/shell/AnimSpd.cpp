@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QLabel>
+#include <QAbstractSlider>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -65,6 +66,28 @@ bool FramePacer::endFrame(int speed)
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     m_clock.restart();
     return !m_context.isNull();
+}
+
+void animateSlider(Session &session, QAbstractSlider *slider, const std::function<int()> &speed, bool waitFirst)
+{
+    session.animStopFlag = 0;
+    FramePacer pacer(slider);
+    int position = slider->value();
+    while (session.animStopFlag == 0) {
+        position = position + 1 > slider->maximum() ? slider->minimum() : position + 1;
+        if (waitFirst) {
+            if (!pacer.endFrame(speed())) {
+                return;
+            }
+            slider->setValue(position);
+            QCoreApplication::processEvents();
+        } else {
+            slider->setValue(position);
+            if (!pacer.endFrame(speed())) {
+                return;
+            }
+        }
+    }
 }
 
 TAnimSpdFrm::TAnimSpdFrm(QWidget *parent)

@@ -6,8 +6,10 @@
 #include <QElapsedTimer>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 
+class QAbstractSlider;
 class QSlider;
 
 // The speed setting a topic's animation uses; the ripple tank has one for each
@@ -40,6 +42,14 @@ private:
     QPointer<QObject> m_context;
     QElapsedTimer m_clock;
 };
+
+// The animation of a topic whose position is a slider: each frame the loop's
+// own counter steps on by one (back to the minimum past the maximum) and is
+// set on the slider, whose change handler draws the frame; the frame delay uses
+// `speed()`, read at every frame. With `waitFirst` the delay comes before the
+// frame is shown. Runs until the stop flag is set, or the slider is destroyed.
+void animateSlider(Session &session, QAbstractSlider *slider, const std::function<int()> &speed,
+                   bool waitFirst = false);
 
 // The "set speed" dialog. The track bar runs from slow (left) to fast (right):
 // position p shows the stored speed s = 100 - p.

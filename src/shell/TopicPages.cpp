@@ -3,12 +3,16 @@
 #include "TopicPage.h"
 #include "optics/DifPage.h"
 #include "optics/GratingPage.h"
+#include "optics/RipplePage.h"
 #include "optics/SpectraPage.h"
 #include "optics/YDSPage.h"
 #include "oscillations/GammaPage.h"
 #include "oscillations/ResonancePage.h"
 #include "oscillations/SHMPage.h"
+#include "waves/AuxCirclePage.h"
+#include "waves/StatWavePage.h"
 #include "waves/SumWavePage.h"
+#include "waves/TransWavePage.h"
 
 TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
 {
@@ -19,8 +23,16 @@ TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
         return new DifPage(session, parent);
     case 3:
         return new GratingPage(session, parent);
+    case 4:
+        return new TransWavePage(session, parent);
+    case 6:
+        return new StatWavePage(session, parent);
     case 8:
         return new SumWavePage(session, parent);
+    case 11:
+        return new AuxCirclePage(session, parent);
+    case 12:
+        return new RipplePage(session, parent);
     case 13:
         return new SpectraPage(session, parent);
     case 14:

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QAbstractSlider>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -718,11 +719,9 @@ private Q_SLOTS:
     void rippleSettingFollowsTheSlitModel()
     {
         Fixture f;
-        auto *single = new QRadioButton(f.window->page(12));
-        single->setObjectName(QStringLiteral("ssRB"));
-        auto *twin = new QRadioButton(f.window->page(12));
-        twin->setObjectName(QStringLiteral("dsRB"));
-        single->setChecked(true);
+        auto *single = f.window->findChild<QRadioButton *>(QStringLiteral("ssRB"));
+        auto *twin = f.window->findChild<QRadioButton *>(QStringLiteral("dsRB"));
+        QVERIFY(single->isChecked());
         f.chooseTopic(12);
         const auto answer = [&f](int position) {
             QTimer::singleShot(0, f.window.get(), [position] {
@@ -733,7 +732,7 @@ private Q_SLOTS:
             f.window->setspeed1Click();
         };
         answer(90);
-        twin->setChecked(true);
+        twin->click();
         answer(40);
         QCOMPARE(f.window->session().speed(AnimSpeed::RippleSingle), 10);
         QCOMPARE(f.window->session().speed(AnimSpeed::RippleDouble), 60);
@@ -799,6 +798,39 @@ private Q_SLOTS:
         f.window->findChild<QAction *>(QStringLiteral("N720degrees1"))->trigger();
         QCOMPARE(ticked(), QList<int>{2});
         QCOMPARE(page->chart()->count(0), 361);
+    }
+
+    // Every animated topic starts from its button, stops, and ends cleanly when
+    // the topic changes under it.
+    void animationsStopAndSurviveTopicChanges_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("position");
+        QTest::newRow("waves") << 4 << "T16StartBtn" << "PhaseHsb";
+        QTest::newRow("standing waves") << 6 << "StartBtn" << "StatWaveHsb";
+        QTest::newRow("wave mathematics") << 11 << "AuxStartBtn" << "AuxCircleHsb";
+        QTest::newRow("ripple tank") << 12 << "rpStartBtn" << "RippleHsb";
+    }
+    void animationsStopAndSurviveTopicChanges()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, start);
+        QFETCH(QString, position);
+        Fixture f;
+        TMainFrm &w = *f.window;
+        f.chooseTopic(topic);
+        auto *bar = w.findChild<QAbstractSlider *>(position);
+        QTimer::singleShot(60, &w, [&] {
+            QCOMPARE(w.session().animStopFlag, 0);
+            QVERIFY(bar->value() > 0);
+            f.chooseTopic(topic == 4 ? 5 : 4);
+        });
+        w.findChild<QAbstractButton *>(start)->click();
+        QCOMPARE(w.session().animStopFlag, -1);
+        const int stoppedAt = bar->value();
+        QTest::qWait(30);
+        QCOMPARE(bar->value(), stoppedAt); // nothing runs on
     }
 };
 

@@ -1,0 +1,131 @@
+#include "Ripple.h"
+
+#include "gdi/GdiMath.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace Ripple {
+
+namespace {
+
+constexpr int Width = 300;
+constexpr int Height = 240;
+constexpr int Middle = 120;
+const QColor Grey(128, 128, 128);
+
+void line(Gdi::Canvas &c, int x0, int y0, int x1, int y1)
+{
+    c.moveTo(x0, y0);
+    c.lineTo(x1, y1);
+}
+
+// The right-hand half of a circle, from its bottom point anticlockwise to its top.
+void rightSemicircle(Gdi::Canvas &c, int cx, int cy, int r)
+{
+    c.arc(cx - r, cy - r, cx + r, cy + r, cx, cy + r, cx, cy - r);
+}
+
+void barrierBlock(Gdi::Canvas &c, int x, int top, int bottom)
+{
+    c.rectangle(x - 5, top, x + 5, bottom);
+}
+
+} // namespace
+
+std::vector<int> crestPositions(int frame)
+{
+    std::vector<int> xs;
+    for (int k = 0; k <= 35; ++k) {
+        xs.push_back(20 * k + frame % 20);
+    }
+    return xs;
+}
+
+std::vector<QPoint> reinforcementPoints(int h)
+{
+    std::vector<QPoint> points;
+    const double a = 2 * h + 20;
+    constexpr double r = 500;
+    for (int k = 1; k <= 5; ++k) {
+        const double b = 500 + 20 * k;
+        const double cosine = (a * a + r * r - b * b) / (2 * a * r);
+        // Beyond the slit spacing there is no such direction: the angle is then 0.
+        double phi = cosine >= -1 && cosine <= 1 ? std::acos(cosine) : 0.0;
+        phi -= std::numbers::pi / 2;
+        const int dx = Gdi::roundHalfEven(r * std::cos(phi));
+        const int dy = Gdi::roundHalfEven(r * std::sin(phi)) + h + 10 + 5 * k;
+        if (dx > 0) {
+            points.emplace_back(dx, dy);
+        }
+    }
+    return points;
+}
+
+void DrawSingleSlitFrame(Gdi::Canvas &target, int frame, int w, int x0)
+{
+    Gdi::Bitmap bitmap(Width, Height);
+    Gdi::Canvas &c = bitmap.canvas();
+    const int ya = (Height - w) / 2;
+    const int yb = (Height + w) / 2;
+    for (int x : crestPositions(frame)) {
+        if (x <= x0) {
+            c.pen.color = QColor(0, 0, 255);
+            line(c, x, 0, x, Height);
+            continue;
+        }
+        c.pen.color = QColor(255, 0, 0);
+        if (w == 20) {
+            rightSemicircle(c, x0, Middle, x - x0);
+        } else {
+            // A flat front as wide as the slit with quarter circles at its ends.
+            const int r = x - x0 + 1;
+            c.arc(x0 - r, ya - r, x0 + r, ya + r, x, ya, x0, ya - r);
+            c.arc(x0 - r, yb - r, x0 + r, yb + r, x0, yb + r, x, yb);
+            line(c, x, ya, x, yb);
+        }
+    }
+    c.pen.color = Qt::black;
+    c.brush.color = Grey;
+    barrierBlock(c, x0, 0, Middle - w / 2);
+    barrierBlock(c, x0, Middle + w / 2, Height);
+    c.drawEdgeSunken({0, 0, Width, Height});
+    target.draw(0, 0, bitmap.image());
+}
+
+void DrawDoubleSlitFrame(Gdi::Canvas &target, int frame, int h, bool showLines, int x0)
+{
+    Gdi::Bitmap bitmap(Width, Height);
+    Gdi::Canvas &c = bitmap.canvas();
+    const int y1 = Middle - h - 10;
+    const int y2 = Middle + h + 10;
+    for (int x : crestPositions(frame)) {
+        if (x <= x0) {
+            c.pen.color = Qt::black;
+            line(c, x, 0, x, Height);
+        } else {
+            c.pen.color = QColor(0, 0, 255);
+            rightSemicircle(c, x0, y1, x - x0);
+            c.pen.color = QColor(255, 0, 0);
+            rightSemicircle(c, x0, y2, x - x0);
+        }
+    }
+    if (showLines) {
+        c.pen.color = Qt::black;
+        c.pen.style = Gdi::PenStyle::Dot;
+        line(c, x0, Middle, x0 + 200, Middle);
+        for (const QPoint &p : reinforcementPoints(h)) {
+            line(c, x0 - 5, Middle, x0 + p.x(), Middle + p.y());
+            line(c, x0 - 5, Middle, x0 + p.x(), Middle - p.y());
+        }
+    }
+    c.pen = Gdi::Pen{};
+    c.brush.color = Grey;
+    barrierBlock(c, x0, Middle - h, Middle + h);
+    barrierBlock(c, x0, 0, Middle - h - 20);
+    barrierBlock(c, x0, Middle + h + 20, Height);
+    c.drawEdgeSunken({0, 0, Width, Height});
+    target.draw(0, 0, bitmap.image());
+}
+
+} // namespace Ripple

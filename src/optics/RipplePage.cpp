@@ -1,0 +1,99 @@
+#include "RipplePage.h"
+
+#include "AnimSpd.h"
+#include "PageControls.h"
+#include "Ripple.h"
+#include "Session.h"
+#include "gdi/PaintBox.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolButton>
+
+using namespace PageControls;
+
+namespace {
+// The barrier's place in the tank.
+constexpr int BarrierX = 100;
+} // namespace
+
+RipplePage::RipplePage(Session &session, QWidget *parent)
+    : TopicPage(session, 12, parent)
+{
+    auto *panel15 = new QWidget(this);
+    panel15->setObjectName(QStringLiteral("Panel15"));
+    panel15->setGeometry(0, 0, 410, 50);
+    QToolButton *start = flatButton(panel15, "rpStartBtn", tr("start"), QRect(5, 6, 42, 38),
+                                    tr("start animation|Start the animation from the current position."));
+    QToolButton *stop = flatButton(panel15, "rpStopBtn", tr("stop"), QRect(47, 6, 41, 38), tr("stop animation"));
+    QToolButton *reset = flatButton(panel15, "rpResetBtn", tr("reset"), QRect(89, 6, 42, 38),
+                                    tr("reset|Reset the animation to the start"));
+    m_label = label(panel15, "rpLabel", tr("slit width "), QRect(149, 2, 120, 16));
+    m_width = trackBar(panel15, "rpWidthHsb", 20, 200, 20, QRect(140, 17, 117, 28), 0, tr("Set the slit width"));
+    m_separation = trackBar(panel15, "rpSepHsb", 10, 50, 10, QRect(140, 17, 117, 28), 0, tr("set slit separation"));
+    m_separation->hide();
+    m_single = new QRadioButton(tr("single slit"), panel15);
+    m_single->setObjectName(QStringLiteral("ssRB"));
+    m_single->setGeometry(288, 7, 110, 20);
+    m_single->setChecked(true);
+    m_double = new QRadioButton(tr("double slit"), panel15);
+    m_double->setObjectName(QStringLiteral("dsRB"));
+    m_double->setGeometry(288, 27, 110, 20);
+    m_pic = paintBox(this, "Rippic", QRect(1, 56, 300, 240));
+    m_frame = scrollBar(this, "RippleHsb", 0, 600, 0, QRect(3, 306, 299, 13),
+                        tr("Scroll through the animation one frame at a time"));
+
+    connect(m_pic, &PaintBox::paint, this, &RipplePage::drawFrame);
+    connect(m_frame, &QScrollBar::valueChanged, this, &RipplePage::drawFrame);
+    connect(m_width, &QSlider::valueChanged, this, [this] {
+        Ripple::DrawSingleSlitFrame(m_pic->canvas(), m_frame->value(), m_width->value(), BarrierX);
+    });
+    connect(m_separation, &QSlider::valueChanged, this, [this] {
+        Ripple::DrawDoubleSlitFrame(m_pic->canvas(), m_frame->value(), m_separation->value(), true, BarrierX);
+    });
+    connect(m_single, &QRadioButton::clicked, this, &RipplePage::ssRBClick);
+    connect(m_double, &QRadioButton::clicked, this, &RipplePage::ssRBClick);
+    connect(start, &QToolButton::clicked, this, &RipplePage::rpStartBtnClick);
+    connect(stop, &QToolButton::clicked, this, &RipplePage::rpStopBtnClick);
+    connect(reset, &QToolButton::clicked, this, &RipplePage::rpResetBtnClick);
+}
+
+void RipplePage::drawFrame()
+{
+    if (m_single->isChecked()) {
+        Ripple::DrawSingleSlitFrame(m_pic->canvas(), m_frame->value(), m_width->value(), BarrierX);
+    } else {
+        Ripple::DrawDoubleSlitFrame(m_pic->canvas(), m_frame->value(), m_separation->value(), true, BarrierX);
+    }
+}
+
+void RipplePage::ssRBClick()
+{
+    const bool single = m_single->isChecked();
+    m_width->setVisible(single);
+    m_separation->setVisible(!single);
+    m_label->setText(single ? tr("slit width") : tr("slit separation"));
+    drawFrame();
+}
+
+void RipplePage::rpStartBtnClick()
+{
+    // The delay follows the slit model chosen at each frame.
+    animateSlider(
+        session(), m_frame,
+        [this] { return session().speed(m_single->isChecked() ? AnimSpeed::RippleSingle : AnimSpeed::RippleDouble); },
+        true);
+}
+
+void RipplePage::rpStopBtnClick()
+{
+    session().animStopFlag = -1;
+}
+
+void RipplePage::rpResetBtnClick()
+{
+    session().animStopFlag = -1;
+    m_frame->setValue(0);
+}

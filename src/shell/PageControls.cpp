@@ -1,0 +1,124 @@
+#include "PageControls.h"
+
+#include "Hints.h"
+#include "gdi/PaintBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace PageControls {
+
+namespace {
+
+template<typename W>
+W *place(W *widget, const char *name, QRect at, const QString &hint)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(at);
+    if (!hint.isEmpty()) {
+        Hints::setHint(widget, hint);
+    }
+    return widget;
+}
+
+} // namespace
+
+QScrollBar *scrollBar(QWidget *parent, const char *name, int min, int max, int value, QRect at, const QString &hint)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setRange(min, max);
+    bar->setValue(value);
+    bar->setPageStep(std::max(1, (max - min) / 10));
+    return place(bar, name, at, hint);
+}
+
+QSlider *trackBar(QWidget *parent, const char *name, int min, int max, int value, QRect at, int tickInterval,
+                  const QString &hint)
+{
+    auto *bar = new QSlider(Qt::Horizontal, parent);
+    bar->setRange(min, max);
+    bar->setValue(value);
+    bar->setPageStep(std::max(1, (max - min) / 10));
+    if (tickInterval > 0) {
+        bar->setTickInterval(tickInterval);
+        bar->setTickPosition(QSlider::TicksBelow);
+    }
+    return place(bar, name, at, hint);
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, QRect at)
+{
+    return place(new QLabel(text, parent), name, at, {});
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect at, const QString &hint)
+{
+    return place(new QPushButton(caption, parent), name, at, hint);
+}
+
+QToolButton *flatButton(QWidget *parent, const char *name, const QString &caption, QRect at, const QString &hint)
+{
+    auto *b = new QToolButton(parent);
+    b->setText(caption);
+    b->setAutoRaise(true);
+    return place(b, name, at, hint);
+}
+
+PaintBox *paintBox(QWidget *parent, const char *name, QRect at, const QString &hint)
+{
+    return place(new PaintBox(parent), name, at, hint);
+}
+
+QFrame *whitePanel(QWidget *parent, const char *name, QRect at)
+{
+    auto *panel = new QFrame(parent);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(pal);
+    panel->setAutoFillBackground(true);
+    return place(panel, name, at, {});
+}
+
+} // namespace PageControls
+
+RadioGroup::RadioGroup(QWidget *parent, const char *name, const QString &caption, const QStringList &items,
+                       int selected)
+    : QGroupBox(caption, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(0);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *radio = new QRadioButton(items[i], this);
+        radio->setChecked(i == selected);
+        layout->addWidget(radio);
+        m_items.push_back(radio);
+        connect(radio, &QRadioButton::clicked, this, [this, i] { Q_EMIT clicked(i); });
+    }
+}
+
+int RadioGroup::itemIndex() const
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i]->isChecked()) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index >= 0 && index < int(m_items.size()) && index != itemIndex()) {
+        m_items[std::size_t(index)]->setChecked(true);
+        Q_EMIT clicked(index);
+    }
+}

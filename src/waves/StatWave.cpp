@@ -1,0 +1,99 @@
+#include "StatWave.h"
+
+#include "gdi/GdiMath.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace StatWave {
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+const QColor Silver(192, 192, 192);
+const QColor Grey(128, 128, 128);
+
+void line(Gdi::Canvas &c, int x0, int y0, int x1, int y1)
+{
+    c.moveTo(x0, y0);
+    c.lineTo(x1, y1);
+}
+
+void grid(Gdi::Canvas &c, int height, int lastRow)
+{
+    c.pen.color = Silver;
+    for (int y = 0; y <= lastRow; y += 20) {
+        line(c, 0, y, 360, y);
+    }
+    for (int x = 0; x <= 360; x += 20) {
+        line(c, x, 0, x, height);
+    }
+    c.pen.color = Grey;
+    line(c, 0, height / 2, 360, height / 2);
+}
+
+template<typename Y>
+void curve(Gdi::Canvas &c, const QColor &colour, Y y)
+{
+    std::array<QPoint, 181> points;
+    for (int i = 0; i <= 180; ++i) {
+        points[std::size_t(i)] = QPoint(2 * i, y(i));
+    }
+    c.pen.color = colour;
+    c.polyline(points);
+}
+
+} // namespace
+
+QString frequencyText(int n)
+{
+    return QCoreApplication::translate("StatWave", "frequency = %1f").arg(n);
+}
+
+QString wavelengthText(int n)
+{
+    static const std::array<const char *, 7> texts{
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = L/2"),  QT_TRANSLATE_NOOP("StatWave", "wavelength = L"),
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = 3L/2"), QT_TRANSLATE_NOOP("StatWave", "wavelength = 2L"),
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = 5L/2"), QT_TRANSLATE_NOOP("StatWave", "wavelength = 3L"),
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = 7L/2")};
+    return n >= 1 && n <= 7 ? QCoreApplication::translate("StatWave", texts[std::size_t(n - 1)]) : QString();
+}
+
+int travellingY(int n, int phase, int i, int direction)
+{
+    const double theta = n * i * Pi / 180;
+    return 40 - Gdi::roundHalfEven(36 * std::sin(theta + direction * phase * Pi / 180));
+}
+
+int standingY(int n, int phase, int i)
+{
+    return 80 - Gdi::roundHalfEven(std::cos(phase * Pi / 180) * (76 * std::sin(n * i * Pi / 180)));
+}
+
+void DrawTravellingWaves(Gdi::Canvas &target, int n, int phase)
+{
+    Gdi::Bitmap bitmap(360, 80);
+    Gdi::Canvas &c = bitmap.canvas();
+    grid(c, 80, 80);
+    // Red moves toward smaller x as the phase grows, blue toward larger x.
+    curve(c, QColor(255, 0, 0), [n, phase](int i) { return travellingY(n, phase, i, +1); });
+    curve(c, QColor(0, 0, 255), [n, phase](int i) { return travellingY(n, phase, i, -1); });
+    c.drawEdgeSunken({0, 0, 360, 80});
+    target.draw(0, 0, bitmap.image());
+}
+
+void DrawStandingWave(Gdi::Canvas &target, int n, int phase)
+{
+    Gdi::Bitmap bitmap(360, 160);
+    Gdi::Canvas &c = bitmap.canvas();
+    grid(c, 160, 180);
+    curve(c, QColor(0, 128, 0), [n, phase](int i) { return standingY(n, phase, i); });
+    c.drawEdgeSunken({0, 0, 360, 160});
+    target.draw(0, 0, bitmap.image());
+}
+
+} // namespace StatWave

@@ -1,0 +1,80 @@
+#include "StatWavePage.h"
+
+#include "AnimSpd.h"
+#include "PageControls.h"
+#include "Session.h"
+#include "StatWave.h"
+#include "gdi/PaintBox.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+using namespace PageControls;
+
+StatWavePage::StatWavePage(Session &session, QWidget *parent)
+    : TopicPage(session, 6, parent)
+{
+    auto *panel10 = new QWidget(this);
+    panel10->setObjectName(QStringLiteral("Panel10"));
+    panel10->setGeometry(0, 0, 490, 44);
+    QToolButton *start = flatButton(panel10, "StartBtn", tr("start"), QRect(5, 3, 42, 38), tr("start animation"));
+    QToolButton *stop = flatButton(panel10, "StopBtn", tr("stop"), QRect(49, 3, 42, 38), tr("stop animation"));
+    QFont labelFont(QStringLiteral("Arial"));
+    labelFont.setPixelSize(13);
+    m_frequency = label(panel10, "SWfrequencyLabel", tr("frequency = f"), QRect(110, 4, 150, 17));
+    m_wavelength = label(panel10, "Wlabel", tr("wavelength = L"), QRect(110, 23, 150, 17));
+    for (QLabel *l : {m_frequency, m_wavelength}) {
+        l->setFont(labelFont);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    label(this, "Label6", tr("Travelling waves moving in opposite directions"), QRect(5, 48, 360, 18));
+    m_travelling = paintBox(this, "StatWavePic", QRect(5, 68, 361, 80));
+    label(this, "Label7", tr("Combined wave"), QRect(5, 152, 200, 14));
+    m_sum = paintBox(this, "Sumpic", QRect(4, 167, 361, 160));
+    m_phase = scrollBar(this, "StatWaveHsb", 0, 360, 0, QRect(4, 331, 361, 17),
+                        tr("Scroll through the animation one frame at a time"));
+    m_harmonics = new RadioGroup(this, "RadioGroup1", tr("  harmonics "),
+                                 {tr("fundamental"), tr("1st."), tr("2nd."), tr("3rd."), tr("4th. "), tr("5th."),
+                                  tr("6th.")},
+                                 1);
+    m_harmonics->setGeometry(372, 48, 108, 170);
+
+    connect(m_travelling, &PaintBox::paint, this, &StatWavePage::UpdateStatwave);
+    connect(m_sum, &PaintBox::paint, this, &StatWavePage::UpdateStatwave);
+    connect(m_phase, &QScrollBar::valueChanged, this, &StatWavePage::UpdateStatwave);
+    connect(m_harmonics, &RadioGroup::clicked, this, &StatWavePage::RadioGroup1Click);
+    connect(start, &QToolButton::clicked, this, &StatWavePage::StartBtnClick);
+    connect(stop, &QToolButton::clicked, this, &StatWavePage::StopBtnClick);
+}
+
+int StatWavePage::harmonic() const
+{
+    return m_harmonics->itemIndex() + 1;
+}
+
+void StatWavePage::UpdateStatwave()
+{
+    StatWave::DrawTravellingWaves(m_travelling->canvas(), harmonic(), m_phase->value());
+    StatWave::DrawStandingWave(m_sum->canvas(), harmonic(), m_phase->value());
+}
+
+void StatWavePage::RadioGroup1Click()
+{
+    m_frequency->setText(StatWave::frequencyText(harmonic()));
+    m_wavelength->setText(StatWave::wavelengthText(harmonic()));
+    // While an animation runs its next frame shows the new harmonic.
+    if (session().animStopFlag != 0) {
+        UpdateStatwave();
+    }
+}
+
+void StatWavePage::StartBtnClick()
+{
+    animateSlider(session(), m_phase, [this] { return session().speed(AnimSpeed::StandingWave); });
+}
+
+void StatWavePage::StopBtnClick()
+{
+    session().animStopFlag = -1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "TopicPage.h"
+
+class PaintBox;
+class QLabel;
+class QScrollBar;
+class RadioGroup;
+
+// Standing waves: two travelling waves and their sum.
+class StatWavePage : public TopicPage
+{
+    Q_OBJECT
+public:
+    explicit StatWavePage(Session &session, QWidget *parent = nullptr);
+
+    int harmonic() const;
+    void UpdateStatwave();
+    void RadioGroup1Click();
+    void StartBtnClick();
+    void StopBtnClick();
+
+private:
+    PaintBox *m_travelling;
+    PaintBox *m_sum;
+    QLabel *m_frequency;
+    QLabel *m_wavelength;
+    RadioGroup *m_harmonics;
+    QScrollBar *m_phase;
+};
