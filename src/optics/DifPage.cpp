@@ -2,6 +2,7 @@
 
 #include "GraphCommands.h"
 #include "Hints.h"
+#include "PageControls.h"
 #include "NSlitDif.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
@@ -14,27 +15,6 @@
 
 namespace {
 
-QSlider *trackBar(QWidget *parent, const char *name, int value, QRect at)
-{
-    auto *bar = new QSlider(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(1, 10);
-    bar->setValue(value);
-    bar->setPageStep(1);
-    bar->setTickInterval(1);
-    bar->setTickPosition(QSlider::TicksBelow);
-    bar->setGeometry(at);
-    return bar;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(at.x(), at.y(), 104, 16);
-    return l;
-}
-
 constexpr int ChartTop = 79;
 
 } // namespace
@@ -45,26 +25,23 @@ DifPage::DifPage(Session &session, QWidget *parent)
     auto *panel5 = new QWidget(this);
     panel5->setObjectName(QStringLiteral("Panel5"));
     panel5->setGeometry(0, 0, 430, 46);
-    m_slitsLabel = label(panel5, "NSlitLabel", tr("number of slits %1").arg(2), QPoint(-1, 0));
-    m_separationLabel = label(panel5, "NsepLabel", tr("slit separation %1").arg(2), QPoint(108, -1));
-    m_widthLabel = label(panel5, "NwidthLabel", tr("slit width %1").arg(1), QPoint(218, 0));
-    m_slits = trackBar(panel5, "DifNslitsHsb", 2, QRect(-1, 16, 92, 23));
-    m_separation = trackBar(panel5, "DifSlitSepHsb", 2, QRect(105, 16, 89, 23));
-    m_width = trackBar(panel5, "DifSlitWidthHsb", 1, QRect(209, 16, 89, 23));
+    using namespace PageControls;
+    m_slitsLabel = label(panel5, "NSlitLabel", tr("number of slits %1").arg(2), QRect(-1, 0, 104, 16));
+    m_separationLabel = label(panel5, "NsepLabel", tr("slit separation %1").arg(2), QRect(108, -1, 104, 16));
+    m_widthLabel = label(panel5, "NwidthLabel", tr("slit width %1").arg(1), QRect(218, 0, 104, 16));
+    // One tick per step; a page step of one as well.
+    m_slits = trackBar(panel5, "DifNslitsHsb", 1, 10, 2, QRect(-1, 16, 92, 23), 1);
+    m_separation = trackBar(panel5, "DifSlitSepHsb", 1, 10, 2, QRect(105, 16, 89, 23), 1);
+    m_width = trackBar(panel5, "DifSlitWidthHsb", 1, 10, 1, QRect(209, 16, 89, 23), 1);
     m_envelope = new QCheckBox(tr("envelope"), panel5);
     m_envelope->setObjectName(QStringLiteral("EnvelopeChk"));
     m_envelope->setGeometry(300, 18, 76, 20);
-    m_unzoom = new QToolButton(panel5);
-    m_unzoom->setObjectName(QStringLiteral("UnZoomBtn"));
-    m_unzoom->setText(tr("restore"));
-    m_unzoom->setAutoRaise(true);
-    m_unzoom->setGeometry(379, 1, 44, 40);
+    m_unzoom = flatButton(panel5, "UnZoomBtn", tr("restore"), QRect(379, 1, 44, 40));
     m_unzoom->setEnabled(false);
 
     m_panel9 = new QWidget(this);
     m_panel9->setObjectName(QStringLiteral("Panel9"));
-    m_strip = new PaintBox(m_panel9);
-    m_strip->setObjectName(QStringLiteral("NSpic"));
+    m_strip = paintBox(m_panel9, "NSpic", QRect());
 
     m_chart = new Chart(this);
     m_chart->setObjectName(QStringLiteral("DifChart"));

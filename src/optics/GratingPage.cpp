@@ -1,51 +1,29 @@
 #include "GratingPage.h"
 
 #include "Grating.h"
-#include "Hints.h"
+#include "PageControls.h"
 #include "Session.h"
 #include "gdi/PaintBox.h"
 
 #include <QLabel>
 #include <QScrollBar>
 
-namespace {
-
-QScrollBar *makeBar(QWidget *parent, const char *name, int min, int max, int value, QRect at)
-{
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(min, max);
-    bar->setValue(value);
-    bar->setPageStep(std::max(1, (max - min) / 20));
-    bar->setGeometry(at);
-    return bar;
-}
-
-} // namespace
+using namespace PageControls;
 
 GratingPage::GratingPage(Session &session, QWidget *parent)
     : TopicPage(session, 3, parent)
 {
-    m_specPic = new PaintBox(this);
-    m_specPic->setObjectName(QStringLiteral("GratSpecPic"));
-    m_specPic->setGeometry(2, 2, 300, 80);
-    m_gratingPic = new PaintBox(this);
-    m_gratingPic->setObjectName(QStringLiteral("GratingPic"));
-    m_gratingPic->setGeometry(2, 84, 300, 300);
-
-    auto *label8 = new QLabel(tr("wavelength"), this);
-    label8->setObjectName(QStringLiteral("Label8"));
-    label8->move(313, 13);
-    m_wavelength = makeBar(this, "GratingWLhsb", 400, 700, 400, QRect(313, 35, 104, 17));
-    Hints::setHint(m_wavelength, tr("set wavelength|Set the wavelength of the light"));
-    m_linesLabel = new QLabel(tr("Lines per mm = %1").arg(300), this);
-    m_linesLabel->setObjectName(QStringLiteral("LinesLabel"));
-    m_linesLabel->setGeometry(310, 65, 130, 16);
-    m_lines = makeBar(this, "LinesHsb", 100, 600, 300, QRect(311, 87, 105, 17));
-    Hints::setHint(m_lines, tr("set  line spacing|Set the spacing of the lines on the grating"));
-    m_telescope = makeBar(this, "GratingHsb", -900, 900, 0, QRect(8, 394, 288, 18));
+    m_specPic = paintBox(this, "GratSpecPic", QRect(2, 2, 300, 80));
+    m_gratingPic = paintBox(this, "GratingPic", QRect(2, 84, 300, 300));
+    label(this, "Label8", tr("wavelength"), QRect(313, 13, 104, 16));
+    m_wavelength = scrollBar(this, "GratingWLhsb", 400, 700, 400, QRect(313, 35, 104, 17),
+                             tr("set wavelength|Set the wavelength of the light"));
+    m_linesLabel = label(this, "LinesLabel", tr("Lines per mm = %1").arg(300), QRect(310, 65, 130, 16));
+    m_lines = scrollBar(this, "LinesHsb", 100, 600, 300, QRect(311, 87, 105, 17),
+                        tr("set  line spacing|Set the spacing of the lines on the grating"));
+    m_telescope = scrollBar(this, "GratingHsb", -900, 900, 0, QRect(8, 394, 288, 18),
+                            tr("move telescope|Turn the telescope round the table"));
     m_telescope->setPageStep(50);
-    Hints::setHint(m_telescope, tr("move telescope|Turn the telescope round the table"));
 
     // Both pictures take the negated position, so the reading under the
     // cross-wires equals the telescope angle T / 10.

@@ -1,6 +1,7 @@
 #include "YDSPage.h"
 
 #include "Hints.h"
+#include "PageControls.h"
 #include "YDSlit.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
@@ -15,20 +16,6 @@
 
 namespace {
 
-QFrame *whitePanel(QWidget *parent, const char *name, QRect at)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setGeometry(at);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(pal);
-    panel->setAutoFillBackground(true);
-    return panel;
-}
-
 // A small swatch of a light colour for the colour menu and button.
 QIcon swatch(const QColor &colour)
 {
@@ -41,15 +28,9 @@ QIcon swatch(const QColor &colour)
     return QIcon(pixmap);
 }
 
-PaintBox *paintBox(QWidget *parent, const char *name, QRect at)
-{
-    auto *box = new PaintBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(at);
-    return box;
-}
-
 } // namespace
+
+using namespace PageControls;
 
 YDSPage::YDSPage(Session &session, QWidget *parent)
     : TopicPage(session, 1, parent)

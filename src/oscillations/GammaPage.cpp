@@ -2,7 +2,7 @@
 
 #include "AnimSpd.h"
 #include "Gamma.h"
-#include "Hints.h"
+#include "PageControls.h"
 #include "Session.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
@@ -17,81 +17,43 @@ namespace {
 // Redraws of the counter within one counted second.
 constexpr int CounterSteps = 5;
 
-QScrollBar *makeBar(QWidget *parent, const char *name, int min, int max, int value, const QString &hint, QRect at)
-{
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(min, max);
-    bar->setValue(value);
-    bar->setPageStep(std::max(1, (max - min) / 20));
-    bar->setGeometry(at);
-    Hints::setHint(bar, hint);
-    return bar;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &text, QRect at, const char *name = nullptr)
-{
-    auto *label = new QLabel(text, parent);
-    if (name) {
-        label->setObjectName(QString::fromLatin1(name));
-    }
-    label->setGeometry(at);
-    return label;
-}
-
 } // namespace
+
+using namespace PageControls;
 
 GammaPage::GammaPage(Session &session, QWidget *parent)
     : TopicPage(session, 10, parent)
 {
     // The bench on a white lowered panel, with its captions.
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("GammaPanel"));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setGeometry(4, 4, 420, 132);
-    QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(white);
-    panel->setAutoFillBackground(true);
-    makeLabel(panel, tr("gamma\nsource"), QRect(6, 60, 50, 30));
-    makeLabel(panel, tr("counter"), QRect(274, 4, 60, 16));
-    m_pic = new PaintBox(panel);
-    m_pic->setObjectName(QStringLiteral("GammaPic"));
-    m_pic->setGeometry(60, 8, 341, 120);
+    QFrame *panel = whitePanel(this, "GammaPanel", QRect(4, 4, 420, 132));
+    label(panel, "SourceLabel", tr("gamma\nsource"), QRect(6, 60, 50, 30));
+    label(panel, "CounterLabel", tr("counter"), QRect(274, 4, 60, 16));
+    m_pic = paintBox(panel, "GammaPic", QRect(60, 8, 341, 120));
 
-    makeLabel(this, tr("Detector position"), QRect(8, 144, 200, 16));
-    m_gmt = makeBar(this, "GmtHsb", 12, 3000, 500, tr("move detector"), QRect(8, 160, 270, 17));
-    makeLabel(this, tr("Absorber position"), QRect(8, 184, 200, 16));
-    m_absorber = makeBar(this, "AbsorberHsb", 0, 3000, 100, tr("move absorber"), QRect(8, 200, 270, 17));
-    m_thickLabel = makeLabel(this, tr("absorber thickness 5 mm"), QRect(8, 224, 200, 16), "ThickLabel");
-    m_thick = makeBar(this, "ThickHsb", 0, 10, 5, tr("set absorber thickness"), QRect(8, 240, 270, 17));
+    label(this, "DetectorLabel", tr("Detector position"), QRect(8, 144, 200, 16));
+    m_gmt = scrollBar(this, "GmtHsb", 12, 3000, 500, QRect(8, 160, 270, 17), tr("move detector"));
+    label(this, "AbsorberLabel", tr("Absorber position"), QRect(8, 184, 200, 16));
+    m_absorber = scrollBar(this, "AbsorberHsb", 0, 3000, 100, QRect(8, 200, 270, 17), tr("move absorber"));
+    m_thickLabel = label(this, "ThickLabel", tr("absorber thickness 5 mm"), QRect(8, 224, 200, 16));
+    m_thick = scrollBar(this, "ThickHsb", 0, 10, 5, QRect(8, 240, 270, 17), tr("set absorber thickness"));
 
     m_background = new QCheckBox(tr("measure background count"), this);
     m_background->setObjectName(QStringLiteral("BgndChk"));
     m_background->setGeometry(8, 266, 270, 20);
 
-    m_start = new QPushButton(tr("count"), this);
-    m_start->setObjectName(QStringLiteral("CountStartBtn"));
-    m_start->setGeometry(8, 294, 64, 26);
-    Hints::setHint(m_start, tr("start count"));
-    m_stop = new QPushButton(tr("stop"), this);
-    m_stop->setObjectName(QStringLiteral("CountStopBtn"));
-    m_stop->setGeometry(78, 294, 64, 26);
+    m_start = button(this, "CountStartBtn", tr("count"), QRect(8, 294, 64, 26), tr("start count"));
+    m_stop = button(this, "CountStopBtn", tr("stop"), QRect(78, 294, 64, 26), tr("stop count"));
     m_stop->setEnabled(false);
-    Hints::setHint(m_stop, tr("stop count"));
-    makeLabel(this, tr("time (s)"), QRect(152, 299, 50, 16));
-    m_time = makeLabel(this, QStringLiteral("0"), QRect(204, 296, 50, 22), "TimeLabel");
+    label(this, "TimeCaption", tr("time (s)"), QRect(152, 299, 50, 16));
+    m_time = label(this, "TimeLabel", QStringLiteral("0"), QRect(204, 296, 50, 22));
     m_time->setAlignment(Qt::AlignCenter);
     m_time->setFrameShape(QFrame::Panel);
     m_time->setFrameShadow(QFrame::Sunken);
     m_time->setAutoFillBackground(true);
-    m_time->setPalette(white);
+    m_time->setPalette(panel->palette());
 
-    makeLabel(this, tr("Magnified view\nof scale"), QRect(296, 144, 120, 30));
-    m_zoom = new PaintBox(this);
-    m_zoom->setObjectName(QStringLiteral("GammaZoomPic"));
-    m_zoom->setGeometry(296, 176, 120, 65);
+    label(this, "ZoomLabel", tr("Magnified view\nof scale"), QRect(296, 144, 120, 30));
+    m_zoom = paintBox(this, "GammaZoomPic", QRect(296, 176, 120, 65));
 
     connect(m_pic, &PaintBox::paint, this, [this] {
         Gamma::DrawGammaPicture(m_pic->canvas(), m_gmt->value(), m_absorber->value(), m_thick->value(),

@@ -3,6 +3,7 @@
 #include "AnimSpd.h"
 #include "GraphCommands.h"
 #include "Hints.h"
+#include "PageControls.h"
 #include "Resonance.h"
 #include "Session.h"
 #include "chart/Chart.h"
@@ -33,38 +34,16 @@ double drivingAngularFrequency(int position)
 ResonancePage::ResonancePage(Session &session, QWidget *parent)
     : TopicPage(session, 14, parent)
 {
-    m_dampLabel = new QLabel(tr("damping"), this);
-    m_dampLabel->setObjectName(QStringLiteral("ResDampLabel"));
-    m_dampLabel->setGeometry(56, 4, 140, 16);
-    m_damping = new QScrollBar(Qt::Horizontal, this);
-    m_damping->setObjectName(QStringLiteral("ResDampingHsb"));
-    m_damping->setRange(25, 200);
-    m_damping->setValue(100);
-    m_damping->setPageStep(10);
-    m_damping->setGeometry(56, 21, 140, 17);
-    Hints::setHint(m_damping, tr("set damping"));
-    m_driverLabel = new QLabel(tr("driving frequency"), this);
-    m_driverLabel->setObjectName(QStringLiteral("DriverLabel"));
-    m_driverLabel->setGeometry(210, 4, 170, 16);
-    m_driver = new QScrollBar(Qt::Horizontal, this);
-    m_driver->setObjectName(QStringLiteral("DriverHsb"));
-    m_driver->setRange(10, 100);
-    m_driver->setValue(47);
-    m_driver->setPageStep(5);
-    m_driver->setGeometry(210, 21, 140, 17);
-    Hints::setHint(m_driver, tr("set driving frequency"));
-    m_start = new QPushButton(tr("start"), this);
-    m_start->setObjectName(QStringLiteral("ResStartBtn"));
-    m_start->setGeometry(56, 44, 60, 24);
-    Hints::setHint(m_start, tr("start animation"));
-    m_stop = new QPushButton(tr("stop"), this);
-    m_stop->setObjectName(QStringLiteral("ResStopBtn"));
-    m_stop->setGeometry(122, 44, 60, 24);
+    using namespace PageControls;
+    m_dampLabel = label(this, "ResDampLabel", tr("damping"), QRect(56, 4, 140, 16));
+    m_damping = scrollBar(this, "ResDampingHsb", 25, 200, 100, QRect(56, 21, 140, 17), tr("set damping"));
+    m_driverLabel = label(this, "DriverLabel", tr("driving frequency"), QRect(210, 4, 170, 16));
+    m_driver = scrollBar(this, "DriverHsb", 10, 100, 47, QRect(210, 21, 140, 17), tr("set driving frequency"));
+    m_start = button(this, "ResStartBtn", tr("start"), QRect(56, 44, 60, 24), tr("start animation"));
+    m_stop = button(this, "ResStopBtn", tr("stop"), QRect(122, 44, 60, 24), tr("stop animation"));
     m_stop->setEnabled(false);
-    Hints::setHint(m_stop, tr("stop animation"));
 
-    m_pic = new PaintBox(this);
-    m_pic->setObjectName(QStringLiteral("ResPic"));
+    m_pic = paintBox(this, "ResPic", QRect());
     m_chart = new Chart(this);
     m_chart->setObjectName(QStringLiteral("ResChart"));
     m_chart->setTitle(tr("Graph of amplitude v driving frequency"));

@@ -3,6 +3,7 @@
 #include "AnimSpd.h"
 #include "GraphCommands.h"
 #include "Hints.h"
+#include "PageControls.h"
 #include "SHM.h"
 #include "Session.h"
 #include "chart/Chart.h"
@@ -21,55 +22,25 @@ namespace {
 // Height of the strip of sliders and buttons above the picture and the chart.
 constexpr int StripHeight = 72;
 
-QScrollBar *makeBar(QWidget *parent, const char *name, int min, int max, int value, const QString &hint, QRect at)
-{
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(min, max);
-    bar->setValue(value);
-    bar->setPageStep(std::max(1, (max - min) / 10));
-    bar->setGeometry(at);
-    Hints::setHint(bar, hint);
-    return bar;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect at)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
-    return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &hint, QRect at)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(at);
-    Hints::setHint(button, hint);
-    return button;
-}
-
 } // namespace
 
 SHMPage::SHMPage(Session &session, QWidget *parent)
     : TopicPage(session, 9, parent)
 {
-    m_massLabel = makeLabel(this, "shmMassLabel", tr("mass 0.50 kg"), QRect(38, 4, 120, 16));
-    m_stiffLabel = makeLabel(this, "shmStiffLabel", tr("k = 40 N/m"), QRect(170, 4, 120, 16));
-    m_dampLabel = makeLabel(this, "shmDampLabel", tr("damping 0.20 kg/s"), QRect(302, 4, 130, 16));
-    m_mass = makeBar(this, "shmMassHsb", 10, 100, 50, tr("mass on spring"), QRect(38, 21, 120, 17));
-    m_stiff = makeBar(this, "shmStiffHsb", 1, 60, 40, tr("spring constant"), QRect(170, 21, 120, 17));
-    m_damp = makeBar(this, "shmDampHsb", 0, 500, 20, tr("damping factor"), QRect(302, 21, 120, 17));
-    m_start = makeButton(this, "shmStartBtn", tr("go"), tr("release"), QRect(38, 44, 60, 24));
-    m_abort = makeButton(this, "shmAbortBtn", tr("stop"), tr("stop motion"), QRect(104, 44, 60, 24));
-    m_unzoom = makeButton(this, "shmUnZoomBtn", tr("unzoom"), tr("unzoom graph"), QRect(170, 44, 60, 24));
+    using namespace PageControls;
+    m_massLabel = label(this, "shmMassLabel", tr("mass 0.50 kg"), QRect(38, 4, 120, 16));
+    m_stiffLabel = label(this, "shmStiffLabel", tr("k = 40 N/m"), QRect(170, 4, 120, 16));
+    m_dampLabel = label(this, "shmDampLabel", tr("damping 0.20 kg/s"), QRect(302, 4, 130, 16));
+    m_mass = scrollBar(this, "shmMassHsb", 10, 100, 50, QRect(38, 21, 120, 17), tr("mass on spring"));
+    m_stiff = scrollBar(this, "shmStiffHsb", 1, 60, 40, QRect(170, 21, 120, 17), tr("spring constant"));
+    m_damp = scrollBar(this, "shmDampHsb", 0, 500, 20, QRect(302, 21, 120, 17), tr("damping factor"));
+    m_start = button(this, "shmStartBtn", tr("go"), QRect(38, 44, 60, 24), tr("release"));
+    m_abort = button(this, "shmAbortBtn", tr("stop"), QRect(104, 44, 60, 24), tr("stop motion"));
+    m_unzoom = button(this, "shmUnZoomBtn", tr("unzoom"), QRect(170, 44, 60, 24), tr("unzoom graph"));
     m_abort->setEnabled(false);
     m_unzoom->setEnabled(false);
 
-    m_pic = new PaintBox(this);
-    m_pic->setObjectName(QStringLiteral("SHMpic"));
-    Hints::setHint(m_pic, tr("Click and drag wieght to set initial displacement"));
+    m_pic = paintBox(this, "SHMpic", QRect(), tr("Click and drag wieght to set initial displacement"));
 
     m_chart = new Chart(this);
     m_chart->setObjectName(QStringLiteral("SHMChart"));

@@ -2,6 +2,7 @@
 
 #include "GraphCommands.h"
 #include "Hints.h"
+#include "PageControls.h"
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
@@ -21,37 +22,9 @@ namespace {
 
 constexpr int Panel6Height = 172;
 
-QScrollBar *makeBar(QWidget *parent, const char *name, int min, int max, int value, const QString &hint, QRect at)
-{
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setRange(min, max);
-    bar->setValue(value);
-    bar->setPageStep(10);
-    bar->setGeometry(at);
-    Hints::setHint(bar, hint);
-    return bar;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, QRect at)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
-    return label;
-}
-
-QToolButton *speedButton(QWidget *parent, const char *name, const QString &caption, const QString &hint, QRect at)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setGeometry(at);
-    Hints::setHint(button, hint);
-    return button;
-}
-
 } // namespace
+
+using namespace PageControls;
 
 SumWavePage::SumWavePage(Session &session, QWidget *parent)
     : TopicPage(session, 8, parent)
@@ -59,21 +32,19 @@ SumWavePage::SumWavePage(Session &session, QWidget *parent)
     auto *panel6 = new QWidget(this);
     panel6->setObjectName(QStringLiteral("Panel6"));
     panel6->setGeometry(0, 0, 470, Panel6Height);
-    m_wavePic = new PaintBox(panel6);
-    m_wavePic->setObjectName(QStringLiteral("spWavePic"));
-    m_wavePic->setGeometry(2, 2, 210, 160);
+    m_wavePic = paintBox(panel6, "spWavePic", QRect(2, 2, 210, 160));
 
-    m_fLabel = makeLabel(panel6, "spFLabel", QRect(218, 2, 104, 16));
-    m_frequency = makeBar(panel6, "spFrequencyHsb", 5, 100, 5, tr("set frequency"), QRect(218, 18, 100, 17));
-    m_aLabel = makeLabel(panel6, "spAlabel", QRect(218, 40, 104, 16));
-    m_amplitude = makeBar(panel6, "spAmpHsb", 0, 100, 50, tr("set amplitude"), QRect(218, 56, 100, 17));
-    m_pLabel = makeLabel(panel6, "spPlabel", QRect(218, 78, 104, 16));
-    m_phase = makeBar(panel6, "spPhaseHsb", -360, 360, 0, tr("set phase"), QRect(218, 94, 100, 17));
+    m_fLabel = label(panel6, "spFLabel", {}, QRect(218, 2, 104, 16));
+    m_frequency = scrollBar(panel6, "spFrequencyHsb", 5, 100, 5, QRect(218, 18, 100, 17), tr("set frequency"));
+    m_aLabel = label(panel6, "spAlabel", {}, QRect(218, 40, 104, 16));
+    m_amplitude = scrollBar(panel6, "spAmpHsb", 0, 100, 50, QRect(218, 56, 100, 17), tr("set amplitude"));
+    m_pLabel = label(panel6, "spPlabel", {}, QRect(218, 78, 104, 16));
+    m_phase = scrollBar(panel6, "spPhaseHsb", -360, 360, 0, QRect(218, 94, 100, 17), tr("set phase"));
+    m_phase->setPageStep(10);
 
-    QToolButton *add = speedButton(panel6, "spAddWaveBtn", tr("add"), tr("add to combined wave"),
-                                   QRect(218, 118, 48, 24));
-    QToolButton *clear = speedButton(panel6, "spClearListBtn", tr("clear"), tr("clear list"), QRect(270, 118, 48, 24));
-    QToolButton *series = speedButton(panel6, "spSquareBtn", tr("series"), tr("wave series"), QRect(218, 144, 100, 24));
+    QToolButton *add = flatButton(panel6, "spAddWaveBtn", tr("add"), QRect(218, 118, 48, 24), tr("add to combined wave"));
+    QToolButton *clear = flatButton(panel6, "spClearListBtn", tr("clear"), QRect(270, 118, 48, 24), tr("clear list"));
+    QToolButton *series = flatButton(panel6, "spSquareBtn", tr("series"), QRect(218, 144, 100, 24), tr("wave series"));
     auto *seriesMenu = new QMenu(this);
     seriesMenu->setObjectName(QStringLiteral("spWavePUM"));
     QAction *square = seriesMenu->addAction(tr("Square wave"));

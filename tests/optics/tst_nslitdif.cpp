@@ -7,10 +7,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include "TestSupport.h"
 #include <QToolButton>
 
 #include <numbers>
@@ -175,16 +175,7 @@ private Q_SLOTS:
         DifPage page(session);
         page.resize(440, 500);
         page.startUp();
-        QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("dif.pdf")));
-        QString error;
-        QVERIFY(page.printChart(printer, &error));
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(20000));
-        const QString out = QString::fromUtf8(text.readAllStandardOutput());
+        const QString out = printedText([&page](QPrinter &p, QString *e) { return page.printChart(p, e); });
         for (const char *line : {"Angular Intensity distribution graph", "number of slits 2", "slit separation 2",
                                  "slit width 1", "angle", "Intensity"}) {
             QVERIFY2(out.contains(QString::fromLatin1(line)), line);

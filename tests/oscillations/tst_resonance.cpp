@@ -6,12 +6,12 @@
 
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include "TestSupport.h"
 #include <QTimer>
 
 #include <numbers>
@@ -130,16 +130,7 @@ private Q_SLOTS:
         ResonancePage page(session);
         page.resize(450, 500);
         page.startUp();
-        QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("res.pdf")));
-        QString error;
-        QVERIFY(page.printChart(printer, &error));
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(20000));
-        const QString out = QString::fromUtf8(text.readAllStandardOutput());
+        const QString out = printedText([&page](QPrinter &p, QString *e) { return page.printChart(p, e); });
         QVERIFY(out.contains(QStringLiteral("Graph of amplitude v driving frequency")));
         QVERIFY(out.contains(QStringLiteral("driving frequency (Hz)")));
     }

@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include "TestSupport.h"
 #include <QTimer>
 
 namespace {
@@ -240,19 +240,7 @@ private Q_SLOTS:
     void printedPage()
     {
         Fixture f;
-        QTemporaryDir dir;
-        const QString pdf = qEnvironmentVariableIsSet("CORVANE_KEEP_PDF") ? QStringLiteral("/tmp/shm.pdf")
-                                                                       : dir.filePath(QStringLiteral("shm.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        QString error;
-        QVERIFY(f.page.PrintSHMGraph(printer, &error));
-        QVERIFY(QFileInfo::exists(pdf));
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY2(text.waitForFinished(20000), "pdftotext (poppler-utils) is needed");
-        const QString out = QString::fromUtf8(text.readAllStandardOutput());
+        const QString out = printedText([&f](QPrinter &p, QString *e) { return f.page.PrintSHMGraph(p, e); });
         QVERIFY2(out.contains(QStringLiteral("Displacement - time graph for damped S.H.M.")), qPrintable(out));
         QVERIFY(out.contains(QStringLiteral("Mass = 0.50 kg")));
         QVERIFY(out.contains(QStringLiteral("Spring constant = 40 N/m")));

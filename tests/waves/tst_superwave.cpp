@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include "TestSupport.h"
 #include <QToolButton>
 
 #include <cmath>
@@ -204,16 +204,7 @@ private Q_SLOTS:
     {
         Fixture f;
         f.add(50, 10, 30);
-        QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("sum.pdf")));
-        QString error;
-        QVERIFY(f.page.printChart(printer, &error));
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")});
-        QVERIFY(text.waitForFinished(20000));
-        const QString out = QString::fromUtf8(text.readAllStandardOutput());
+        const QString out = printedText([&f](QPrinter &p, QString *e) { return f.page.printChart(p, e); });
         QVERIFY2(out.contains(QStringLiteral("combined wave")), qPrintable(out));
         QVERIFY(out.contains(QStringLiteral("y = 5.0sin(2.00x + 30)")));
     }
