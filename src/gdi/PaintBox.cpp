@@ -1,7 +1,10 @@
 #include "PaintBox.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 PaintBox::PaintBox(QWidget *parent)
     : QWidget(parent)
@@ -109,4 +112,13 @@ void PaintBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     Q_EMIT mouseUp(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+QPoint PaintBox::confinePointer(QPoint position)
+{
+    const QPoint clamped(std::clamp(position.x(), 0, width() - 1), std::clamp(position.y(), 0, height() - 1));
+    if (clamped != position) {
+        QCursor::setPos(mapToGlobal(clamped));
+    }
+    return clamped;
 }

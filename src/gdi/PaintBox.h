@@ -26,6 +26,10 @@ public:
     // Runs the paint handler now if a redraw is pending.
     void ensurePainted();
 
+    // Keeps a dragged pointer on the picture: returns the position clamped to
+    // the control and, where the platform allows, moves the pointer back there.
+    QPoint confinePointer(QPoint position);
+
 Q_SIGNALS:
     void paint();
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);

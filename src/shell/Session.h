@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gdi/ProgramRandom.h"
+#include "oscillations/Wave3D.h"
 
 #include <QString>
 
@@ -31,6 +32,9 @@ struct Session
     std::array<int, std::size_t(AnimSpeed::Count)> speeds{0, 0, 50, 0, 0, 0, 0, 0, 0};
     // Graph > "Show crosshair".
     bool showCrosshair = false;
+
+    // The three-dimensional views of the electromagnetic-wave and polarization topics.
+    Wave3D::ViewState view3D;
 
     int &speed(AnimSpeed which) { return speeds[std::size_t(which)]; }
     ProgramRandom random;

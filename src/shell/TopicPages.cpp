@@ -6,7 +6,9 @@
 #include "optics/RipplePage.h"
 #include "optics/SpectraPage.h"
 #include "optics/YDSPage.h"
+#include "oscillations/EMWavePage.h"
 #include "oscillations/GammaPage.h"
+#include "oscillations/PolarPage.h"
 #include "oscillations/ResonancePage.h"
 #include "oscillations/SHMPage.h"
 #include "waves/AuxCirclePage.h"
@@ -37,6 +39,10 @@ TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
         return new SpectraPage(session, parent);
     case 14:
         return new ResonancePage(session, parent);
+    case 15:
+        return new EMWavePage(session, parent);
+    case 16:
+        return new PolarPage(session, parent);
     case 9:
         return new SHMPage(session, parent);
     case 10:

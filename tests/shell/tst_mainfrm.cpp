@@ -275,10 +275,8 @@ private Q_SLOTS:
     void polarButtonsResetOnTopicChange()
     {
         Fixture f;
-        auto *start = new QToolButton(f.window->page(16));
-        start->setObjectName(QStringLiteral("PolarStartBtn"));
-        auto *stop = new QToolButton(f.window->page(16));
-        stop->setObjectName(QStringLiteral("PolarStopBtn"));
+        auto *start = f.window->findChild<QPushButton *>(QStringLiteral("PolarStartBtn"));
+        auto *stop = f.window->findChild<QPushButton *>(QStringLiteral("PolarStopBtn"));
         start->setEnabled(false);
         stop->setEnabled(true);
         f.chooseTopic(2);
@@ -364,16 +362,21 @@ private Q_SLOTS:
     void animationMenuFollowsTheUnpolarizedPanel()
     {
         Fixture f;
-        auto *panel = new QWidget(f.window->page(16));
-        panel->setObjectName(QStringLiteral("NonPolarPanel"));
-        panel->hide();
         QAction *animation = f.window->findChild<QMenu *>(QStringLiteral("Animation1"))->menuAction();
         f.chooseTopic(16);
         f.window->AppIdle();
         QVERIFY(!animation->isVisible());
-        panel->show();
+        f.window->findChild<QPushButton *>(QStringLiteral("UnpolarizedBtn"))->click();
         f.window->AppIdle();
         QVERIFY(animation->isVisible());
+        // Coming back to the topic shows the polarizer again.
+        f.chooseTopic(15);
+        f.chooseTopic(16);
+        f.window->AppIdle();
+        QVERIFY(!animation->isVisible());
+        QCOMPARE(f.window->session().view3D.scale, 0.5);
+        f.chooseTopic(15);
+        QCOMPARE(f.window->session().view3D.scale, 0.8);
     }
 
     void f1OpensHelpForTheTopic()

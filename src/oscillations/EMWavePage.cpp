@@ -1,0 +1,55 @@
+#include "EMWavePage.h"
+
+#include "PageControls.h"
+#include "Session.h"
+#include "gdi/PaintBox.h"
+
+#include <QScrollBar>
+
+using namespace PageControls;
+
+EMWavePage::EMWavePage(Session &session, QWidget *parent)
+    : TopicPage(session, 15, parent)
+{
+    m_pic = paintBox(this, "EMWavePic", QRect(2, 2, 400, 400), tr("Drag with left button to rotate; right button to pan."));
+    m_pic->setCursor(Qt::PointingHandCursor);
+    m_phase = scrollBar(this, "EMWaveHsb", 0, 2880, 1530, QRect(2, 406, 400, 17),
+                        tr("move wave|Scroll to animate the wave motion."));
+    m_phase->setSingleStep(5);
+    m_phase->setPageStep(50);
+
+    connect(m_pic, &PaintBox::paint, this,
+            [this] { Wave3D::DrawEMWave(m_pic->canvas(), this->session().view3D, m_phase->value()); });
+    connect(m_phase, &QScrollBar::valueChanged, this, &EMWavePage::EMWaveHsbChange);
+    connect(m_pic, &PaintBox::mouseDown, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+        m_drag.press(button, QPoint(x, y), this->session().view3D.em);
+    });
+    connect(m_pic, &PaintBox::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+        if (m_drag.mode() == 0) {
+            return;
+        }
+        const QPoint at = m_pic->confinePointer(QPoint(x, y));
+        if (m_drag.move(at, this->session().view3D.em)) {
+            EMWaveHsbChange();
+        }
+    });
+    connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
+}
+
+void EMWavePage::startUp()
+{
+    // On a small screen the pictures are 350 by 350.
+    if (session().screenMode == 1) {
+        Wave3D::InitView3D(session().view3D, 350, 350);
+    }
+}
+
+void EMWavePage::afterSelect()
+{
+    Wave3D::ResetView3D(session().view3D, 1);
+}
+
+void EMWavePage::EMWaveHsbChange()
+{
+    Wave3D::DrawEMWave(m_pic->canvas(), session().view3D, m_phase->value() % 360);
+}

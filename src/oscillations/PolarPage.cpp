@@ -1,0 +1,157 @@
+#include "PolarPage.h"
+
+#include "AnimSpd.h"
+#include "Hints.h"
+#include "PageControls.h"
+#include "Session.h"
+#include "gdi/GdiMath.h"
+#include "gdi/PaintBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+using namespace PageControls;
+
+namespace {
+const char *const DragHint = QT_TRANSLATE_NOOP("PolarPage", "Drag with left button to rotate; right button to pan.");
+}
+
+PolarPage::PolarPage(Session &session, QWidget *parent)
+    : TopicPage(session, 16, parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_polarPanel = new QWidget(this);
+    m_polarPanel->setObjectName(QStringLiteral("PolarPanel"));
+    m_polarPanel->setFixedHeight(44);
+    m_rotation = scrollBar(m_polarPanel, "PolarHsb", 0, 360, 0, QRect(8, 22, 250, 17), tr("rotate polaroid"));
+    m_rotationLabel = label(m_polarPanel, "RotPLabel", tr("rotation = 0"), QRect(8, 4, 200, 16));
+    QPushButton *unpolarized =
+        button(m_polarPanel, "UnpolarizedBtn", tr("unpolarized light"), QRect(270, 8, 120, 28),
+               tr("unpolarized light|Show unpolarized light, whose plane of polarization keeps changing"));
+
+    m_nonPolarPanel = new QWidget(this);
+    m_nonPolarPanel->setObjectName(QStringLiteral("NonPolarPanel"));
+    m_nonPolarPanel->setFixedHeight(44);
+    QPushButton *back = button(m_nonPolarPanel, "PBackBtn", tr("back"), QRect(8, 8, 60, 28),
+                               tr("return to polarization topic"));
+    m_start = button(m_nonPolarPanel, "PolarStartBtn", tr("start"), QRect(74, 8, 60, 28), tr("start animation"));
+    m_stop = button(m_nonPolarPanel, "PolarStopBtn", tr("stop"), QRect(140, 8, 60, 28), tr("stop animation"));
+    m_stop->setEnabled(false);
+    m_nonPolarPanel->hide();
+
+    auto *lower = new QWidget(this);
+    lower->setObjectName(QStringLiteral("PolarLowerPanel"));
+    m_pic = paintBox(lower, "PolarPic", QRect(2, 2, 412, 382), tr(DragHint));
+    m_pic->setCursor(Qt::PointingHandCursor);
+    layout->addWidget(m_polarPanel);
+    layout->addWidget(m_nonPolarPanel);
+    layout->addWidget(lower, 1);
+
+    connect(m_pic, &PaintBox::paint, this, &PolarPage::drawPicture);
+    connect(m_rotation, &QScrollBar::valueChanged, this, &PolarPage::PolarHsbChange);
+    connect(unpolarized, &QPushButton::clicked, this, &PolarPage::showUnpolarized);
+    connect(back, &QPushButton::clicked, this, &PolarPage::PBackBtnClick);
+    connect(m_start, &QPushButton::clicked, this, &PolarPage::PolarStartBtnClick);
+    connect(m_stop, &QPushButton::clicked, this, &PolarPage::PolarStopBtnClick);
+    // Dragging turns or moves the polarizer picture only.
+    connect(m_pic, &PaintBox::mouseDown, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+        if (m_polarPanel->isVisible()) {
+            m_drag.press(button, QPoint(x, y), this->session().view3D.polar);
+        }
+    });
+    connect(m_pic, &PaintBox::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+        if (m_drag.mode() == 0 || !m_polarPanel->isVisible()) {
+            return;
+        }
+        const QPoint at = m_pic->confinePointer(QPoint(x, y));
+        if (m_drag.move(at, this->session().view3D.polar)) {
+            Wave3D::DrawPolarizer(m_pic->canvas(), this->session().view3D, m_rotation->value());
+        }
+    });
+    connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
+}
+
+void PolarPage::beforeSelect()
+{
+    Wave3D::ResetView3D(session().view3D, 2);
+    m_nonPolarPanel->hide();
+    m_polarPanel->show();
+    m_pic->setCursor(Qt::PointingHandCursor);
+    Hints::setHint(m_pic, tr(DragHint));
+}
+
+QPoint PolarPage::unpolarizedCentre() const
+{
+    return QPoint(Gdi::mulDiv(m_pic->width(), 3, 4), m_pic->height() / 2);
+}
+
+void PolarPage::drawPicture()
+{
+    if (!m_polarPanel->isHidden()) {
+        Wave3D::DrawPolarizer(m_pic->canvas(), session().view3D, m_rotation->value());
+    } else {
+        Wave3D::DrawUnpolarized(m_pic->canvas(), session().view3D, session().random, unpolarizedCentre(), m_phase,
+                                false);
+    }
+}
+
+void PolarPage::PolarHsbChange()
+{
+    Wave3D::DrawPolarizer(m_pic->canvas(), session().view3D, m_rotation->value());
+    m_rotationLabel->setText(tr("rotation = %1%2").arg(m_rotation->value()).arg(QChar(0x00BA)));
+}
+
+void PolarPage::showUnpolarized()
+{
+    m_polarPanel->hide();
+    m_nonPolarPanel->show();
+    m_pic->unsetCursor();
+    Hints::setHint(m_pic, tr("Press start to see the plane of polarization change"));
+    m_pic->invalidate();
+}
+
+void PolarPage::PolarStartBtnClick()
+{
+    int &stopFlag = session().animStopFlag;
+    stopFlag = 0;
+    m_start->setEnabled(false);
+    m_stop->setEnabled(true);
+    const QPoint centre = unpolarizedCentre();
+    FramePacer pacer(this);
+    while (stopFlag == 0) {
+        m_phase += 5;
+        // Once a period the plane of polarization jumps to a new random angle.
+        const bool renew = m_phase >= 360;
+        Wave3D::DrawUnpolarized(m_pic->canvas(), session().view3D, session().random, centre, m_phase, renew);
+        Q_EMIT unpolarizedFrame(m_phase, renew);
+        if (renew) {
+            m_phase = 0;
+        }
+        if (!pacer.endFrame(session().speed(AnimSpeed::Polarization))) {
+            return;
+        }
+    }
+    m_stop->setEnabled(false);
+    m_start->setEnabled(true);
+}
+
+void PolarPage::PolarStopBtnClick()
+{
+    session().animStopFlag = -1;
+}
+
+void PolarPage::PBackBtnClick()
+{
+    session().animStopFlag = -1;
+    m_polarPanel->show();
+    m_nonPolarPanel->hide();
+    Wave3D::ResetView3D(session().view3D, 2);
+    Wave3D::DrawPolarizer(m_pic->canvas(), session().view3D, m_rotation->value());
+    m_pic->setCursor(Qt::PointingHandCursor);
+    Hints::setHint(m_pic, tr(DragHint));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "TopicPage.h"
+#include "oscillations/Wave3D.h"
+
+class PaintBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+// Polarization: a polarizer and a turning analyser, and unpolarized light.
+class PolarPage : public TopicPage
+{
+    Q_OBJECT
+public:
+    explicit PolarPage(Session &session, QWidget *parent = nullptr);
+
+    void beforeSelect() override;
+    int unpolarizedPhase() const { return m_phase; }
+
+    void PolarHsbChange();
+    void showUnpolarized();
+    void PolarStartBtnClick();
+    void PolarStopBtnClick();
+    void PBackBtnClick();
+
+Q_SIGNALS:
+    // Each frame of the unpolarized-light animation (for tests and tools).
+    void unpolarizedFrame(int phase, bool renewed);
+
+private:
+    void drawPicture();
+    QPoint unpolarizedCentre() const;
+
+    QWidget *m_polarPanel;
+    QWidget *m_nonPolarPanel;
+    QScrollBar *m_rotation;
+    QLabel *m_rotationLabel;
+    QPushButton *m_start;
+    QPushButton *m_stop;
+    PaintBox *m_pic;
+    Wave3D::Drag m_drag;
+    // The unpolarized light's phase in degrees, kept between runs.
+    int m_phase = 0;
+};
