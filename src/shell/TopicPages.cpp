@@ -12,6 +12,8 @@
 #include "oscillations/ResonancePage.h"
 #include "oscillations/SHMPage.h"
 #include "waves/AuxCirclePage.h"
+#include "waves/SndSpeedPage.h"
+#include "waves/SoundPage.h"
 #include "waves/StatWavePage.h"
 #include "waves/SumWavePage.h"
 #include "waves/TransWavePage.h"
@@ -27,8 +29,12 @@ TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
         return new GratingPage(session, parent);
     case 4:
         return new TransWavePage(session, parent);
+    case 5:
+        return new SoundPage(session, parent);
     case 6:
         return new StatWavePage(session, parent);
+    case 7:
+        return new SndSpeedPage(session, parent);
     case 8:
         return new SumWavePage(session, parent);
     case 11:

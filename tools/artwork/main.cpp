@@ -224,6 +224,46 @@ QImage icon(int size)
     return image;
 }
 
+// The signal generator's front panel, 60 x 44, in the 16 classic colours.
+QImage signalGenerator()
+{
+    QImage image(60, 44, QImage::Format_RGB32);
+    image.fill(QColor(192, 192, 192));
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, 59, 43);
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(1, 42, 58, 42);
+    p.drawLine(58, 1, 58, 42);
+    p.setPen(Qt::white);
+    p.drawLine(1, 1, 57, 1);
+    p.drawLine(1, 1, 1, 41);
+    // The frequency display.
+    p.fillRect(5, 5, 32, 12, Qt::black);
+    p.setPen(QColor(0, 255, 0));
+    for (int x = 8; x < 34; x += 7) {
+        p.drawLine(x, 8, x + 4, 8);
+        p.drawLine(x, 8, x, 13);
+        p.drawLine(x + 4, 8, x + 4, 13);
+        p.drawLine(x, 13, x + 4, 13);
+    }
+    // The frequency knob.
+    p.setPen(Qt::black);
+    p.setBrush(QColor(128, 128, 128));
+    p.drawEllipse(41, 4, 14, 14);
+    p.drawLine(48, 11, 52, 6);
+    // The waveform switch and the output terminals.
+    p.setBrush(QColor(0, 0, 128));
+    p.drawRect(6, 24, 10, 5);
+    p.setBrush(QColor(255, 0, 0));
+    p.drawEllipse(36, 26, 8, 8);
+    p.setBrush(Qt::black);
+    p.drawEllipse(48, 26, 8, 8);
+    p.setPen(QColor(0, 0, 128));
+    p.drawLine(6, 36, 26, 36);
+    return image;
+}
+
 bool save(const QImage &image, const QString &path, const char *format, int quality = -1)
 {
     if (!image.save(path, format, quality)) {
@@ -248,6 +288,7 @@ int main(int argc, char *argv[])
     ok = save(collage(310, 354), root + QStringLiteral("data/HTML/images/S_WaveSplash.jpg"), "JPEG", 90) && ok;
     ok = save(splash(), root + QStringLiteral("resources/images/splash.jpg"), "JPEG", 92) && ok;
     ok = save(icon(64), root + QStringLiteral("resources/images/about.png"), "PNG") && ok;
+    ok = save(signalGenerator(), root + QStringLiteral("resources/pictures/SIGGEN.png"), "PNG") && ok;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         ok = save(icon(size), root + QStringLiteral("resources/icons/corvane-%1.png").arg(size), "PNG") && ok;
     }

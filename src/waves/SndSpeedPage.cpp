@@ -1,0 +1,65 @@
+#include "SndSpeedPage.h"
+
+#include "PageControls.h"
+#include "SndSpeed.h"
+#include "gdi/PaintBox.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSlider>
+#include <QToolButton>
+
+using namespace PageControls;
+
+SndSpeedPage::SndSpeedPage(Session &session, QWidget *parent)
+    : TopicPage(session, 7, parent)
+{
+    QFrame *panel = whitePanel(this, "Panel11", QRect(6, 4, 375, 235));
+    m_pic = paintBox(panel, "SndSpdPic", QRect(6, 3, 361, 225));
+    label(panel, "Label11", tr("signal\ngenerator"), QRect(10, 49, 70, 30));
+    label(panel, "Label12", tr("CRO"), QRect(303, 8, 40, 16));
+    m_zoom = paintBox(panel, "sndZoomPic", QRect(130, 144, 105, 75));
+    m_zoom->hide();
+
+    m_mic = trackBar(this, "SndSpkHsb", 0, 3000, 750, QRect(20, 242, 330, 26), 0,
+                     tr("move microphone|Set the position of the microphone"));
+    m_mic->setPageStep(50);
+
+    auto *generator = new QGroupBox(tr("  signal generator "), this);
+    generator->setObjectName(QStringLiteral("GroupBox2"));
+    generator->setGeometry(6, 272, 180, 60);
+    m_frequency = scrollBar(generator, "SndFreqHsb", 20, 120, 30, QRect(8, 36, 164, 17), tr("set frequency"));
+    m_frequencyLabel = label(generator, "sndFreqLabel", tr("frequency = 300 Hz"), QRect(8, 18, 164, 16));
+
+    auto *cro = new QGroupBox(tr(" CRO -channel 2 "), this);
+    cro->setObjectName(QStringLiteral("GroupBox1"));
+    cro->setGeometry(192, 272, 190, 100);
+    m_gainLabel = label(cro, "sndYGainLabel", tr("5 volt/div"), QRect(8, 18, 170, 16));
+    m_gain = scrollBar(cro, "sndYGainHsb", 1, 5, 5, QRect(8, 36, 170, 17), tr("set Ygain"));
+    m_gain->setPageStep(1);
+    label(cro, "Label9", tr("Y shift"), QRect(8, 58, 170, 16));
+    m_shift = scrollBar(cro, "sndYShiftHsb", -60, 60, 0, QRect(8, 76, 170, 17), tr("set Y shift"));
+
+    QToolButton *zoom = flatButton(this, "sndZoomBtn", tr("zoom"), QRect(6, 338, 48, 30),
+                                   tr("zoom|Magnify the ruler scale."));
+
+    connect(m_pic, &PaintBox::paint, this, [this] {
+        SndSpeed::DrawApparatus(m_pic->canvas(), m_frequency->value(), m_mic->value(), m_gain->value(),
+                                m_shift->value());
+        SndSpeed::DrawLeadsAndGenerator(m_pic->canvas());
+    });
+    connect(m_zoom, &PaintBox::paint, this, [this] { SndSpeed::DrawZoomView(m_zoom->canvas(), m_mic->value()); });
+    for (QAbstractSlider *control : std::initializer_list<QAbstractSlider *>{m_frequency, m_mic, m_gain, m_shift}) {
+        connect(control, &QAbstractSlider::valueChanged, this, &SndSpeedPage::UpdateSndSpeedCRO);
+    }
+    connect(zoom, &QToolButton::pressed, m_zoom, &QWidget::show);
+    connect(zoom, &QToolButton::released, m_zoom, &QWidget::hide);
+}
+
+void SndSpeedPage::UpdateSndSpeedCRO()
+{
+    SndSpeed::DrawApparatus(m_pic->canvas(), m_frequency->value(), m_mic->value(), m_gain->value(), m_shift->value());
+    m_frequencyLabel->setText(tr("frequency = %1 Hz").arg(10 * m_frequency->value()));
+    m_gainLabel->setText(tr("%1 volt/div").arg(m_gain->value()));
+}

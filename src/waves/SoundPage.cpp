@@ -1,0 +1,103 @@
+#include "SoundPage.h"
+
+#include "Hints.h"
+#include "PageControls.h"
+#include "Sound.h"
+#include "TonePlayer.h"
+#include "gdi/PaintBox.h"
+
+#include <QLabel>
+#include <QSlider>
+
+using namespace PageControls;
+
+SoundPage::SoundPage(Session &session, QWidget *parent)
+    : TopicPage(session, 5, parent)
+    , m_player(new TonePlayer(this))
+{
+    m_wavePic = paintBox(this, "SoundPic", QRect(5, 7, 380, 100));
+    m_keyPic = paintBox(this, "KeyPic", QRect(6, 117, 192, 90),
+                        tr("Hold down the mouse button over a key to play the note"));
+    m_keyPic->setCursor(Qt::PointingHandCursor);
+    m_frequency = trackBar(this, "FrequencySB", 0, 12, 0, QRect(6, 212, 192, 30), 1,
+                           tr("Set the frequency of the fundamental"));
+    m_frequency->setTickPosition(QSlider::TicksAbove);
+    m_frequency->setPageStep(1);
+    m_frequencyLabel = label(this, "SndFrequencyLabel", tr("frequency 262 Hz"), QRect(6, 246, 192, 16));
+
+    auto *group = new QGroupBox(tr(" amplitudes "), this);
+    group->setObjectName(QStringLiteral("GroupBox4"));
+    group->setGeometry(210, 112, 190, 150);
+    Hints::setHint(group, tr("Set the amplitudes of the harmonics"));
+    label(group, "Label22", tr("f       2 f     3f     4f      5f"), QRect(14, 18, 170, 16));
+    static constexpr std::array<const char *, 5> names{"AmplitudeSB", "AmplitudeSB1", "AmplitudeSB2", "AmplitudeSB3",
+                                                       "AmplitudeSB4"};
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        // Position 0 is at the top: the top end is the loudest (A = 32 - position).
+        auto *bar = new QSlider(Qt::Vertical, group);
+        bar->setObjectName(QString::fromLatin1(names[k]));
+        bar->setRange(0, 32);
+        bar->setInvertedAppearance(true);
+        bar->setInvertedControls(true);
+        bar->setValue(k == 0 ? 16 : 32);
+        bar->setTickInterval(4);
+        bar->setTickPosition(QSlider::TicksRight);
+        bar->setGeometry(10 + int(k) * 34, 36, 30, 108);
+        m_amplitudes[k] = bar;
+        connect(bar, &QSlider::valueChanged, this, &SoundPage::FrequencySBChange);
+    }
+
+    connect(m_keyPic, &PaintBox::paint, this,
+            [this] { Sound::DrawKeyboard(m_keyPic->canvas(), m_keyPic->width(), m_keyPic->height()); });
+    connect(m_wavePic, &PaintBox::paint, this, &SoundPage::drawWave);
+    connect(m_frequency, &QSlider::valueChanged, this, &SoundPage::FrequencySBChange);
+    connect(m_keyPic, &PaintBox::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+        m_keyPic->setCursor(Sound::PointOnKey(QPoint(x, y)) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    });
+    connect(m_keyPic, &PaintBox::mouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { KeyPicMouseDown(QPoint(x, y)); });
+    connect(m_keyPic, &PaintBox::mouseUp, this, &SoundPage::KeyPicMouseUp);
+}
+
+SoundPage::~SoundPage() = default;
+
+std::array<int, 5> SoundPage::amplitudes() const
+{
+    std::array<int, 5> a{};
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        a[k] = 32 - m_amplitudes[k]->value();
+    }
+    return a;
+}
+
+void SoundPage::drawWave()
+{
+    Sound::DrawSoundWave(m_wavePic->canvas(), Sound::KeyFrequency(m_frequency->value()), amplitudes());
+}
+
+void SoundPage::FrequencySBChange()
+{
+    m_frequencyLabel->setText(tr("frequency %1 Hz").arg(Sound::KeyFrequency(m_frequency->value())));
+    drawWave();
+}
+
+void SoundPage::KeyPicMouseDown(QPoint at)
+{
+    int key = -1;
+    if (Sound::FindKey(at, &key) == 0) {
+        return;
+    }
+    if (m_frequency->value() == key) {
+        drawWave();
+    } else {
+        m_frequency->setValue(key);
+    }
+    // Each press builds a new period from the settings of this moment.
+    m_lastTone = Sound::PlayTone(Sound::KeyFrequency(m_frequency->value()), amplitudes());
+    m_player->play(m_lastTone);
+}
+
+void SoundPage::KeyPicMouseUp()
+{
+    m_player->stop();
+}
