@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -26,4 +28,9 @@ bool MessageBoxDialogs::choosePrinter(QWidget *parent, QPrinter &printer, bool p
         dialog.setFromTo(printer.fromPage(), printer.toPage());
     }
     return dialog.exec() == QDialog::Accepted;
+}
+
+void MessageBoxDialogs::openExternal(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QPrinter;
+class QUrl;
 class QWidget;
 
 // Message boxes behind an interface, so a test can answer them.
@@ -20,6 +21,8 @@ public:
     // the user may choose pages minPage..maxPage (the printer's from-page and
     // to-page preset the choice); without it there is no page choice.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer, bool pageRange, int minPage, int maxPage) = 0;
+    // Opens a web or mail address in the desktop's own program.
+    virtual void openExternal(const QUrl &url) = 0;
 };
 
 class MessageBoxDialogs : public Dialogs
@@ -29,4 +32,5 @@ public:
                                         QMessageBox::StandardButtons buttons) override;
     void error(QWidget *parent, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer, bool pageRange, int minPage, int maxPage) override;
+    void openExternal(const QUrl &url) override;
 };

@@ -1,10 +1,12 @@
 #include "HtmlViewer.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextImageFormat>
 
 HtmlViewer::HtmlViewer(QWidget *parent)
     : QTextBrowser(parent)
@@ -17,6 +19,7 @@ HtmlViewer::HtmlViewer(QWidget *parent)
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(10);
     document()->setDefaultFont(f);
+    setDefaultBackground(Qt::white);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
         const QString href = url.toString();
         if (m_hotSpot && m_hotSpot(href)) {
@@ -127,4 +130,70 @@ int HtmlViewer::selectionLength() const
 void HtmlViewer::copySelection()
 {
     copy();
+}
+
+int HtmlViewer::defaultFontSize() const
+{
+    return document()->defaultFont().pointSize();
+}
+
+void HtmlViewer::setDefaultFontSize(int points)
+{
+    QFont f = document()->defaultFont();
+    f.setPointSize(points);
+    document()->setDefaultFont(f);
+}
+
+QColor HtmlViewer::defaultBackground() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void HtmlViewer::setDefaultBackground(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, colour);
+    setPalette(pal);
+}
+
+void HtmlViewer::reload()
+{
+    const int position = this->position();
+    if (!m_currentFile.isEmpty() && loadFile(m_currentFile)) {
+        setPosition(position);
+    }
+}
+
+QImage HtmlViewer::pictureAt(QPoint viewportPosition) const
+{
+    const QTextCursor cursor = cursorForPosition(viewportPosition);
+    // The character under the mouse may be on either side of the cursor.
+    for (int offset : {0, 1}) {
+        QTextCursor probe(document());
+        probe.setPosition(std::min(cursor.position() + offset, document()->characterCount() - 1));
+        const QTextCharFormat format = probe.charFormat();
+        if (format.isImageFormat()) {
+            const QVariant data =
+                document()->resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()));
+            QImage image = qvariant_cast<QImage>(data);
+            if (image.isNull()) {
+                image.loadFromData(data.toByteArray());
+            }
+            if (!image.isNull()) {
+                return image;
+            }
+        }
+    }
+    return {};
+}
+
+void HtmlViewer::contextMenuEvent(QContextMenuEvent *event)
+{
+    Q_EMIT rightClicked(event->globalPos(), pictureAt(event->pos()));
+}
+
+void HtmlViewer::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTextBrowser::mouseReleaseEvent(event);
+    Q_EMIT mouseUp();
 }

@@ -27,15 +27,30 @@ public:
     // handled and the link must not be followed.
     void setHotSpotHandler(std::function<bool(const QString &url)> handler) { m_hotSpot = std::move(handler); }
 
+    // The default font size in points and the background behind the text.
+    int defaultFontSize() const;
+    void setDefaultFontSize(int points);
+    QColor defaultBackground() const;
+    void setDefaultBackground(const QColor &colour);
+    // Loads the current page again, keeping the scroll position.
+    void reload();
+    // The picture under a point of the pane, if there is one.
+    QImage pictureAt(QPoint viewportPosition) const;
+
     // A path with each part matched without regard to letter case; the path as
     // given when nothing matches.
     static QString resolvePath(const QString &path);
 
 Q_SIGNALS:
     void pageLoaded(const QString &file);
+    // A right click, with the picture under the mouse (null when none).
+    void rightClicked(QPoint globalPosition, const QImage &picture);
+    void mouseUp();
 
 protected:
     QVariant loadResource(int type, const QUrl &name) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void followLink(const QUrl &url);

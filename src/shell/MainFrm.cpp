@@ -1,6 +1,8 @@
 #include "MainFrm.h"
 
 #include "About.h"
+#include "BigPic.h"
+#include "PrintPreview.h"
 #include "AnimSpd.h"
 #include "GraphCommands.h"
 #include "chart/Chart.h"
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QUrl>
 #include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
@@ -219,7 +222,27 @@ void TMainFrm::createTextPane(QWidget *parent)
     connect(m_fwdBtn, &QToolButton::clicked, this, [this] { FwdBtnClick(true); });
     connect(m_backBtn, &QToolButton::clicked, this, [this] { FwdBtnClick(false); });
     connect(m_copyBtn, &QToolButton::clicked, m_viewer, &HtmlViewer::copySelection);
+    connect(m_printBtn, &QToolButton::clicked, this, &TMainFrm::PrintTopicClick);
     m_viewer->setHotSpotHandler([this](const QString &url) { return viewerHotSpotClick(url); });
+    connect(m_viewer, &HtmlViewer::rightClicked, this, &TMainFrm::viewerRightClick);
+    connect(m_viewer, &HtmlViewer::mouseUp, this, &TMainFrm::viewerMouseUp);
+
+    m_fontPopUp = new QMenu(this);
+    m_fontPopUp->setObjectName(QStringLiteral("FontPopUp"));
+    for (int points : {8, 10, 12, 14}) {
+        const QByteArray name = "N" + QByteArray::number(points) + "point1";
+        QAction *item = addItem(m_fontPopUp, name.constData(), tr("%1 point").arg(points), points);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, points] { N8point1Click(points); });
+    }
+    connect(m_fontPopUp, &QMenu::aboutToShow, this, &TMainFrm::FontPopUpPopup);
+    m_fontBtn->setMenu(m_fontPopUp);
+    m_fontBtn->setPopupMode(QToolButton::InstantPopup);
+
+    m_picPopUp = new QMenu(this);
+    m_picPopUp->setObjectName(QStringLiteral("PicPopUp"));
+    connect(addItem(m_picPopUp, "CopyImage1", tr("Copy picture to clipboard")), &QAction::triggered, this,
+            &TMainFrm::CopyImage1Click);
 }
 
 void TMainFrm::createMenus()
@@ -229,7 +252,7 @@ void TMainFrm::createMenus()
 
     QMenu *file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    addItem(file, "Printtopic1", tr("Print topic"));
+    connect(addItem(file, "Printtopic1", tr("Print topic")), &QAction::triggered, this, &TMainFrm::PrintTopicClick);
     file->addSeparator();
     QAction *exit = addItem(file, "Exit1", tr("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -289,13 +312,18 @@ void TMainFrm::createMenus()
 
     QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View1"));
-    QMenu *background = view->addMenu(tr("Text background"));
+    m_backgroundMenu = view->addMenu(tr("Text background"));
+    QMenu *background = m_backgroundMenu;
     background->setObjectName(QStringLiteral("Backgnd1"));
     background->menuAction()->setObjectName(QStringLiteral("Backgnd1"));
-    addItem(background, "WhiteBgn1", tr("white"), 0)->setCheckable(true);
-    addItem(background, "YellowBgn1", tr("pale yellow"), 1)->setCheckable(true);
-    addItem(background, "BlueBgn1", tr("blue/gray"), 2)->setCheckable(true);
-    addItem(background, "SandBgn1", tr("sand"), 3)->setCheckable(true);
+    connect(background, &QMenu::aboutToShow, this, &TMainFrm::Backgnd1Click);
+    for (const auto &[name, caption, tag] :
+         {std::tuple{"WhiteBgn1", tr("white"), 0}, std::tuple{"YellowBgn1", tr("pale yellow"), 1},
+          std::tuple{"BlueBgn1", tr("blue/gray"), 2}, std::tuple{"SandBgn1", tr("sand"), 3}}) {
+        QAction *item = addItem(background, name, caption, tag);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, tag] { SetViewerBackground(tag); });
+    }
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -656,8 +684,19 @@ void TMainFrm::FwdBtnClick(bool forward)
 
 bool TMainFrm::viewerHotSpotClick(const QString &url)
 {
+    const QUrl address(url);
+    const QString scheme = address.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto")) {
+        // Addresses on the web go to the desktop's browser; the pane, its
+        // history and the topic stay as they are.
+        m_dialogs->openExternal(address);
+        return true;
+    }
     bool handled = false;
-    if (url.startsWith(QLatin1Char('$')) || url.startsWith(QChar(0x00A3))) {
+    if (url.startsWith(QLatin1Char('$'))) {
+        handled = true;
+        showPictureLink(url);
+    } else if (url.startsWith(QChar(0x00A3))) {
         handled = true;
     } else {
         m_history->AddJump(m_viewer->currentFile(), m_viewer->position());
@@ -669,6 +708,97 @@ bool TMainFrm::viewerHotSpotClick(const QString &url)
         ShowTopic(topic);
     }
     return handled;
+}
+
+void TMainFrm::showPictureLink(const QString &url)
+{
+    const QString path = BigPic::picturePath(m_session.htmlDir + QStringLiteral("images"), url);
+    if (path.isEmpty()) {
+        m_dialogs->error(this, tr("The picture link \"%1\" does not name a picture in the pictures folder.")
+                                   .arg(url.mid(1)));
+        return;
+    }
+    const QImage picture(HtmlViewer::resolvePath(path));
+    if (picture.isNull()) {
+        m_dialogs->error(this, tr("Cannot load the picture \"%1\".").arg(url.mid(1)));
+        return;
+    }
+    TBigPicFrm window(picture, this);
+    window.exec();
+}
+
+void TMainFrm::viewerRightClick(QPoint globalPosition, const QImage &picture)
+{
+    m_pictureImage = picture;
+    QAction *copy = findChild<QAction *>(QStringLiteral("CopyImage1"));
+    copy->setEnabled(!picture.isNull());
+    if (copy->isEnabled()) {
+        m_picPopUp->popup(globalPosition);
+    } else {
+        m_pictureImage = QImage();
+    }
+}
+
+void TMainFrm::CopyImage1Click()
+{
+    if (!m_pictureImage.isNull()) {
+        QGuiApplication::clipboard()->setImage(m_pictureImage);
+    }
+}
+
+void TMainFrm::viewerMouseUp()
+{
+    // On the start page copying stays off.
+    m_copyBtn->setEnabled(m_viewer->selectionLength() >= 1 && m_session.currentTopic != 0);
+}
+
+void TMainFrm::FontPopUpPopup()
+{
+    const QList<QAction *> items = m_fontPopUp->actions();
+    for (int i = 0; i < items.size(); ++i) {
+        items[i]->setChecked(m_viewer->defaultFontSize() == 8 + 2 * i);
+    }
+}
+
+void TMainFrm::N8point1Click(int points)
+{
+    m_viewer->setDefaultFontSize(points);
+    m_viewer->reload();
+}
+
+QColor TMainFrm::textBackground(int tag)
+{
+    switch (tag) {
+    case 1:
+        return {255, 255, 191};
+    case 2:
+        return {217, 234, 255};
+    case 3:
+        return {255, 224, 193};
+    default:
+        return {255, 255, 255};
+    }
+}
+
+void TMainFrm::Backgnd1Click()
+{
+    for (QAction *item : m_backgroundMenu->actions()) {
+        item->setChecked(textBackground(item->data().toInt()) == m_viewer->defaultBackground());
+    }
+}
+
+void TMainFrm::SetViewerBackground(int tag)
+{
+    m_viewer->setDefaultBackground(textBackground(tag));
+}
+
+void TMainFrm::PrintTopicClick()
+{
+    auto preview = TPrntPrevFrm::create(this, m_viewer, m_dialogs.get());
+    if (!preview) {
+        return;
+    }
+    preview->exec();
 }
 
 bool TMainFrm::FormKeyDown(int key)

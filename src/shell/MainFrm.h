@@ -4,6 +4,7 @@
 #include "Session.h"
 #include "TopicCatalogue.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <array>
@@ -82,6 +83,18 @@ public:
     void MenuBtnClick();
     void FwdBtnClick(bool forward);
     bool viewerHotSpotClick(const QString &url);
+    void viewerRightClick(QPoint globalPosition, const QImage &picture);
+    void CopyImage1Click();
+    void viewerMouseUp();
+    void FontPopUpPopup();
+    void N8point1Click(int points);
+    void Backgnd1Click();
+    void SetViewerBackground(int tag);
+    void PrintTopicClick();
+    const QImage &pictureImage() const { return m_pictureImage; }
+
+    // The text backgrounds of the View menu, by Tag.
+    static QColor textBackground(int tag);
 
 Q_SIGNALS:
     // Emitted once, when the window has been shown and laid out.
@@ -106,6 +119,7 @@ private:
     void centreStartPicture();
     void AppHint(const QString &hint);
     void loadViewerPage(const QString &file);
+    void showPictureLink(const QString &url);
     TopicPage *activePage() const;
 
     Session m_session;
@@ -133,6 +147,10 @@ private:
     QMenu *m_graphMenu = nullptr;
     QMenu *m_timescaleMenu = nullptr;
     QMenu *m_xAxisMenu = nullptr;
+    QMenu *m_fontPopUp = nullptr;
+    QMenu *m_backgroundMenu = nullptr;
+    QMenu *m_picPopUp = nullptr;
+    QImage m_pictureImage;
     QMenu *m_animationMenu = nullptr;
     std::array<QAction *, Topics::Count> m_topicActions{};
 };

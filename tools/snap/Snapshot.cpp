@@ -51,6 +51,7 @@ public:
         m_err << "print dialog -> Cancel\n";
         return false;
     }
+    void openExternal(const QUrl &url) override { m_err << "open in browser: " << url.toString() << '\n'; }
 
 private:
     QTextStream &m_err;
