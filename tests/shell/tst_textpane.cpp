@@ -131,6 +131,20 @@ private Q_SLOTS:
         QVERIFY(f.dialogs->errors.isEmpty());
     }
 
+    // The link as the pane reports a click on it, through QUrl.
+    void clickedPictureLink()
+    {
+        Fixture f;
+        QSize size;
+        onModal<TBigPicFrm>(f.window.get(), [&](TBigPicFrm *window) { size = window->size(); });
+        Q_EMIT f.window->viewer()->anchorClicked(QUrl(QStringLiteral("$doubleslit.png")));
+        QCOMPARE(size, QSize(360, 220));
+        QVERIFY(f.window->viewer()->currentFile().endsWith(QStringLiteral("index.htm")));
+        // A "£" link is swallowed: the page stays.
+        Q_EMIT f.window->viewer()->anchorClicked(QUrl(QStringLiteral("\u00a3note")));
+        QVERIFY(f.window->viewer()->currentFile().endsWith(QStringLiteral("index.htm")));
+    }
+
     void pictureLinksOutsideTheFolderAreRefused()
     {
         Fixture f;
