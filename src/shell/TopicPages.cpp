@@ -4,7 +4,7 @@
 #include "optics/DifPage.h"
 #include "optics/GratingPage.h"
 #include "optics/RipplePage.h"
-#include "optics/SpectraPage.h"
+#include "optics/HydrogenPage.h"
 #include "optics/YDSPage.h"
 #include "oscillations/EMWavePage.h"
 #include "oscillations/GammaPage.h"
@@ -42,7 +42,7 @@ TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
     case 12:
         return new RipplePage(session, parent);
     case 13:
-        return new SpectraPage(session, parent);
+        return new HydrogenPage(session, parent);
     case 14:
         return new ResonancePage(session, parent);
     case 15:

@@ -1,7 +1,7 @@
 #include "Session.h"
 #include "gdi/PaintBox.h"
 #include "optics/EmSpectra.h"
-#include "optics/SpectraPage.h"
+#include "optics/HydrogenPage.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,7 +26,7 @@ QImage strip()
 struct Fixture
 {
     Session session;
-    SpectraPage page{session};
+    HydrogenPage page{session};
     Fixture()
     {
         session.speed(AnimSpeed::Spectrum) = 0;
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QFETCH(int, last);
         QFETCH(int, frames);
         Fixture f;
-        QSignalSpy drawn(&f.page, &SpectraPage::electronDrawn);
+        QSignalSpy drawn(&f.page, &HydrogenPage::electronDrawn);
         const QImage before = f.diagram()->surface().copy();
         f.page.runTransition(transition);
         QCOMPARE(drawn.size(), frames);
@@ -166,7 +166,7 @@ private Q_SLOTS:
     void clickStartsAFall()
     {
         Fixture f;
-        QSignalSpy drawn(&f.page, &SpectraPage::electronDrawn);
+        QSignalSpy drawn(&f.page, &HydrogenPage::electronDrawn);
         QTest::mouseClick(f.diagram(), Qt::LeftButton, {}, QPoint(185, 40));
         QCOMPARE(drawn.size(), 12);
         QCOMPARE(drawn.first().at(0).toInt(), 9);
@@ -194,7 +194,7 @@ private Q_SLOTS:
         Fixture f;
         const QImage cleanLines = f.lines()->surface().copy();
         const QImage cleanDiagram = f.diagram()->surface().copy();
-        QSignalSpy drawn(&f.page, &SpectraPage::electronDrawn);
+        QSignalSpy drawn(&f.page, &HydrogenPage::electronDrawn);
         QTimer::singleShot(150, &f.page,
                            [&f] { f.page.findChild<QPushButton *>(QStringLiteral("SpecAbort"))->click(); });
         f.page.SpecStartBtnClick();
@@ -208,7 +208,7 @@ private Q_SLOTS:
     {
         Fixture f;
         const QImage cleanLines = f.lines()->surface().copy();
-        QSignalSpy drawn(&f.page, &SpectraPage::electronDrawn);
+        QSignalSpy drawn(&f.page, &HydrogenPage::electronDrawn);
         f.page.SpecStartBtnClick();
         QCOMPARE(drawn.last().at(0).toInt(), 12);
         QCOMPARE(f.lines()->surface(), cleanLines);
@@ -219,7 +219,7 @@ private Q_SLOTS:
     {
         Session session;
         session.screenMode = 1;
-        SpectraPage page(session);
+        HydrogenPage page(session);
         page.startUp();
         QCOMPARE(page.transitions()[0].arrow, (Gdi::Rect{60, 72, 70, 260}));
     }

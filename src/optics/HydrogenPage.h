@@ -7,11 +7,11 @@ class PaintBox;
 class QPushButton;
 
 // The hydrogen emission spectrum: energy levels, transitions and their lines.
-class SpectraPage : public TopicPage
+class HydrogenPage : public TopicPage
 {
     Q_OBJECT
 public:
-    explicit SpectraPage(Session &session, QWidget *parent = nullptr);
+    explicit HydrogenPage(Session &session, QWidget *parent = nullptr);
 
     void startUp() override;
     int hovered() const { return m_hovered; }

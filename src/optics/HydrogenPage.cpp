@@ -1,4 +1,4 @@
-#include "SpectraPage.h"
+#include "HydrogenPage.h"
 
 #include "AnimSpd.h"
 #include "Hints.h"
@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-SpectraPage::SpectraPage(Session &session, QWidget *parent)
+HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
     : TopicPage(session, 13, parent)
 {
     m_strip = new PaintBox(this);
@@ -44,28 +44,28 @@ SpectraPage::SpectraPage(Session &session, QWidget *parent)
             runTransition(i);
         }
     });
-    connect(m_start, &QPushButton::clicked, this, &SpectraPage::SpecStartBtnClick);
-    connect(m_abort, &QPushButton::clicked, this, &SpectraPage::SpecAbortClick);
+    connect(m_start, &QPushButton::clicked, this, &HydrogenPage::SpecStartBtnClick);
+    connect(m_abort, &QPushButton::clicked, this, &HydrogenPage::SpecAbortClick);
 }
 
-void SpectraPage::startUp()
+void HydrogenPage::startUp()
 {
     // The diagram's height follows the screen mode chosen at start-up.
     m_table = EmSpectra::transitionTable(session().screenMode);
     m_diagram->invalidate();
 }
 
-void SpectraPage::drawDiagram(std::optional<QPoint> electron)
+void HydrogenPage::drawDiagram(std::optional<QPoint> electron)
 {
     EmSpectra::DrawDiagram(m_diagram->canvas(), session().screenMode, m_table, electron);
 }
 
-void SpectraPage::toggleMarker(int transition)
+void HydrogenPage::toggleMarker(int transition)
 {
     EmSpectra::ToggleMarker(m_strip->canvas(), transition);
 }
 
-void SpectraPage::HSpecPicMouseMove(int x, int y)
+void HydrogenPage::HSpecPicMouseMove(int x, int y)
 {
     const int i = EmSpectra::hitTest(m_table, QPoint(x, y));
     m_diagram->setCursor(i > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -81,7 +81,7 @@ void SpectraPage::HSpecPicMouseMove(int x, int y)
     }
 }
 
-bool SpectraPage::fall(int transition)
+bool HydrogenPage::fall(int transition)
 {
     const Gdi::Rect &arrow = m_table[std::size_t(transition - 1)].arrow;
     const int x = arrow.left;
@@ -104,7 +104,7 @@ bool SpectraPage::fall(int transition)
     return true;
 }
 
-void SpectraPage::runTransition(int transition)
+void HydrogenPage::runTransition(int transition)
 {
     session().animStopFlag = 0;
     if (fall(transition)) {
@@ -113,10 +113,10 @@ void SpectraPage::runTransition(int transition)
     }
 }
 
-void SpectraPage::SpecStartBtnClick()
+void HydrogenPage::SpecStartBtnClick()
 {
     session().animStopFlag = 0;
-    const QPointer<SpectraPage> alive(this);
+    const QPointer<HydrogenPage> alive(this);
     for (int i = 1; i <= EmSpectra::Transitions; ++i) {
         if (i > 1) {
             toggleMarker(i - 1);
@@ -134,7 +134,7 @@ void SpectraPage::SpecStartBtnClick()
     session().animStopFlag = -1;
 }
 
-void SpectraPage::SpecAbortClick()
+void HydrogenPage::SpecAbortClick()
 {
     session().animStopFlag = -1;
 }
