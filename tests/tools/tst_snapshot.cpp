@@ -2,6 +2,7 @@
 #include "shell/Application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,6 +97,22 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         const QImage image(file);
         QCOMPARE(image.size(), QSize(800, 600));
+    }
+
+    void seriesOfAChart()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("dif.csv"));
+        const Run r = snap({QStringLiteral("--topic"), QStringLiteral("2"), QStringLiteral("--set"),
+                            QStringLiteral("DifNslitsHsb=3"), QStringLiteral("--series"),
+                            QStringLiteral("DifChart=") + file});
+        QCOMPARE(r.code, 0);
+        QFile csv(file);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), QStringLiteral("series,index,x,y"));
+        QCOMPARE(lines.size(), 1 + 1801); // no envelope series
+        QCOMPARE(lines[1].section(QLatin1Char(','), 0, 2), QStringLiteral("0,0,-90"));
     }
 
     void clicksReachButtons()

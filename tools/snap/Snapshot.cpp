@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "HelpSystem.h"
 #include "MainFrm.h"
+#include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -279,8 +281,23 @@ void printText(TMainFrm &window, const QString &name, QTextStream &out)
 void dumpSeries(TMainFrm &window, const QString &value)
 {
     const auto [name, file] = splitAssign(value);
-    findWidget(window, name);
-    throw Failure{QStringLiteral("'%1' is not a chart").arg(name)};
+    auto *chart = qobject_cast<Chart *>(findWidget(window, name));
+    if (!chart) {
+        throw Failure{QStringLiteral("'%1' is not a chart").arg(name)};
+    }
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        throw Failure{QStringLiteral("cannot write '%1'").arg(file)};
+    }
+    QTextStream csv(&out);
+    csv.setRealNumberPrecision(17);
+    csv << "series,index,x,y\n";
+    for (int s = 0; s < chart->seriesCount(); ++s) {
+        for (int i = 0; i < chart->count(s); ++i) {
+            const QPointF p = chart->point(s, i);
+            csv << s << ',' << i << ',' << p.x() << ',' << p.y() << '\n';
+        }
+    }
 }
 
 } // namespace
