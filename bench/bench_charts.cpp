@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "Session.h"
 #include "chart/Chart.h"
 #include "optics/DifPage.h"
@@ -19,11 +20,13 @@ static void BM_MultiSlitRefill(benchmark::State &state)
     QApplication::processEvents();
     auto *slits = page.findChild<QSlider *>(QStringLiteral("DifNslitsHsb"));
     int n = 1;
+    const FrameBudget budget;
     for (auto _ : state) {
         n = n == 10 ? 1 : n + 1;
         slits->setValue(n);
         page.chart()->replotNow();
     }
+    budget.report(state);
 }
 BENCHMARK(BM_MultiSlitRefill)->Unit(benchmark::kMillisecond)->ComputeStatistics("max", [](const std::vector<double> &v) {
     return *std::max_element(v.begin(), v.end());

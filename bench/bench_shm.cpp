@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "Session.h"
 #include "chart/Chart.h"
 #include "oscillations/SHMPage.h"
@@ -9,17 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 
 namespace {
-
-// Processor time of this process in seconds (all threads).
-double processorSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 struct ShownPage
 {
@@ -43,11 +35,13 @@ static void BM_SHMSliderMove(benchmark::State &state)
     ShownPage shown;
     auto *mass = shown.page.findChild<QScrollBar *>(QStringLiteral("shmMassHsb"));
     int value = 10;
+    const FrameBudget budget;
     for (auto _ : state) {
         value = value == 100 ? 10 : value + 1;
         mass->setValue(value);
         shown.page.chart()->replotNow();
     }
+    budget.report(state);
 }
 BENCHMARK(BM_SHMSliderMove)->Unit(benchmark::kMillisecond);
 
