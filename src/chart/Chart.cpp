@@ -159,8 +159,13 @@ private:
 };
 
 ChartPainter::ChartPainter(QPaintDevice *device)
-    : m_painter(std::make_unique<QCPPainter>(device))
+    : m_painter(new QCPPainter(device))
 {
+}
+
+void ChartPainter::Deleter::operator()(QPainter *painter) const
+{
+    delete static_cast<QCPPainter *>(painter);
 }
 
 ChartPainter::~ChartPainter() = default;

@@ -24,7 +24,13 @@ public:
     QPainter &painter();
 
 private:
-    std::unique_ptr<QPainter> m_painter;
+    // The painter is a QCustomPlot painter; QPainter's destructor is not
+    // virtual, so it must be deleted as what it is.
+    struct Deleter
+    {
+        void operator()(QPainter *painter) const;
+    };
+    std::unique_ptr<QPainter, Deleter> m_painter;
 };
 
 // The program's chart: titled axes with fixed or automatic ranges, line and
