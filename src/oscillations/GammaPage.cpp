@@ -159,11 +159,16 @@ void GammaPage::CountStartBtnClick()
             break;
         }
     }
-    m_stop->setEnabled(false);
-    m_start->setEnabled(true);
+    showStopped();
 }
 
 void GammaPage::CountStopBtnClick()
 {
     session().animStopFlag = -1;
+}
+
+void GammaPage::showStopped()
+{
+    m_start->setEnabled(true);
+    m_stop->setEnabled(false);
 }

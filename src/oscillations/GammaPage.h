@@ -14,6 +14,7 @@ class GammaPage : public TopicPage
     Q_OBJECT
 public:
     explicit GammaPage(Session &session, QWidget *parent = nullptr);
+    void showStopped() override;
 
     int count() const { return m_count; }
 

@@ -136,8 +136,7 @@ void PolarPage::PolarStartBtnClick()
             return;
         }
     }
-    m_stop->setEnabled(false);
-    m_start->setEnabled(true);
+    showStopped();
 }
 
 void PolarPage::PolarStopBtnClick()
@@ -154,4 +153,10 @@ void PolarPage::PBackBtnClick()
     Wave3D::DrawPolarizer(m_pic->canvas(), session().view3D, m_rotation->value());
     m_pic->setCursor(Qt::PointingHandCursor);
     Hints::setHint(m_pic, tr(DragHint));
+}
+
+void PolarPage::showStopped()
+{
+    m_start->setEnabled(true);
+    m_stop->setEnabled(false);
 }

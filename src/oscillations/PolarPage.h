@@ -14,6 +14,7 @@ class PolarPage : public TopicPage
     Q_OBJECT
 public:
     explicit PolarPage(Session &session, QWidget *parent = nullptr);
+    void showStopped() override;
 
     void beforeSelect() override;
     int unpolarizedPhase() const { return m_phase; }

@@ -131,8 +131,7 @@ void ResonancePage::ResStartBtnClick()
             return;
         }
     }
-    m_start->setEnabled(true);
-    m_stop->setEnabled(false);
+    showStopped();
 }
 
 void ResonancePage::ResStopBtnClick()
@@ -147,4 +146,10 @@ bool ResonancePage::printChart(QPrinter &printer, QString *error)
     return printChartPage(printer, error, [this](ChartPainter &target, Gdi::Canvas &, const Gdi::Rect &r) {
         m_chart->render(target, r.toQRect());
     });
+}
+
+void ResonancePage::showStopped()
+{
+    m_start->setEnabled(true);
+    m_stop->setEnabled(false);
 }

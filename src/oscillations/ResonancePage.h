@@ -14,6 +14,7 @@ class ResonancePage : public TopicPage
     Q_OBJECT
 public:
     explicit ResonancePage(Session &session, QWidget *parent = nullptr);
+    void showStopped() override;
 
     void startUp() override;
     Chart *chart() const override { return m_chart; }

@@ -116,8 +116,7 @@ void SHMPage::fillSeries(double k, double m, double b)
 void SHMPage::UpdateSHMgraph()
 {
     session().animStopFlag = -1;
-    m_start->setEnabled(true);
-    m_abort->setEnabled(false);
+    showStopped();
     const double k = m_stiff->value();
     const double m = m_mass->value() / 100.0;
     const double b = m_damp->value() / 100.0;
@@ -168,15 +167,13 @@ void SHMPage::shmStartBtnClick()
         }
     }
     stopFlag = -1;
-    m_start->setEnabled(true);
-    m_abort->setEnabled(false);
+    showStopped();
 }
 
 void SHMPage::shmAbortBtnClick()
 {
     session().animStopFlag = -1;
-    m_start->setEnabled(true);
-    m_abort->setEnabled(false);
+    showStopped();
 }
 
 void SHMPage::SHMpicMouseDown(int x, int y)
@@ -231,4 +228,10 @@ bool SHMPage::PrintSHMGraph(QPrinter &printer, QString *error)
         c.textOut(r.left, r.bottom + 3 * h, tr("Damping = %1 kg/s").arg(Gdi::formatF(m_damp->value() / 100.0)));
         m_chart->render(target, r.toQRect());
     });
+}
+
+void SHMPage::showStopped()
+{
+    m_start->setEnabled(true);
+    m_abort->setEnabled(false);
 }

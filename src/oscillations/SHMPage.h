@@ -15,6 +15,7 @@ class SHMPage : public TopicPage
     Q_OBJECT
 public:
     explicit SHMPage(Session &session, QWidget *parent = nullptr);
+    void showStopped() override;
 
     void firstShow() override;
     Chart *chart() const override { return m_chart; }

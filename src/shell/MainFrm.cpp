@@ -443,13 +443,12 @@ void TMainFrm::releaseStartPicture()
     }
 }
 
-void TMainFrm::resetPolarButtons()
+void TMainFrm::showAnimationsStopped()
 {
-    if (auto *stop = findChild<QWidget *>(QStringLiteral("PolarStopBtn"))) {
-        stop->setEnabled(false);
-    }
-    if (auto *start = findChild<QWidget *>(QStringLiteral("PolarStartBtn"))) {
-        start->setEnabled(true);
+    for (int topic = 1; topic <= Topics::Count; ++topic) {
+        if (TopicPage *p = page(topic)) {
+            p->showStopped();
+        }
     }
 }
 
@@ -475,7 +474,7 @@ void TMainFrm::DoTopicChange(QAction *sender)
         return;
     }
     m_session.animStopFlag = -1;
-    resetPolarButtons();
+    showAnimationsStopped();
     selectTopicPage(topic);
     ApplyTopicWidth(topic);
     loadViewerPage(m_session.htmlDir + Topics::topicPage(topic));
@@ -485,7 +484,7 @@ void TMainFrm::DoTopicChange(QAction *sender)
 void TMainFrm::ShowTopic(int topic)
 {
     m_session.animStopFlag = -1;
-    resetPolarButtons();
+    showAnimationsStopped();
     releaseStartPicture();
     selectTopicPage(topic);
     ApplyTopicWidth(topic);

@@ -115,7 +115,7 @@ private:
     void ArrangeForScreen(const ScreenInfo &screen);
     void selectTopicPage(int topic);
     void releaseStartPicture();
-    void resetPolarButtons();
+    void showAnimationsStopped();
     void centreStartPicture();
     void AppHint(const QString &hint);
     void loadViewerPage(const QString &file);

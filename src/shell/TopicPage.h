@@ -23,6 +23,9 @@ public:
     // Around selecting the page on a topic change (a view reset, say).
     virtual void beforeSelect() {}
     virtual void afterSelect() {}
+    // The stop flag has been set on a topic change: show any animation or
+    // count of this page as stopped, even while its loop is still unwinding.
+    virtual void showStopped() {}
 
     // The page's chart, for Graph > Print and Copy; none on most pages.
     virtual Chart *chart() const { return nullptr; }

@@ -193,16 +193,50 @@ private Q_SLOTS:
         }
     }
 
-    void polarButtonsResetOnTopicChange()
+    // Leaving a topic stops its run and shows it stopped at once, even while
+    // its loop is still waiting under another animation started meanwhile.
+    void runningButtonsShowStoppedOnTopicChange_data()
     {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("stop");
+        QTest::newRow("damped SHM") << 9 << "shmStartBtn" << "shmAbortBtn";
+        QTest::newRow("gamma count") << 10 << "CountStartBtn" << "CountStopBtn";
+        QTest::newRow("resonance") << 14 << "ResStartBtn" << "ResStopBtn";
+        QTest::newRow("polarization") << 16 << "PolarStartBtn" << "PolarStopBtn";
+    }
+    void runningButtonsShowStoppedOnTopicChange()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, start);
+        QFETCH(QString, stop);
         Fixture f;
-        auto *start = f.window->findChild<QPushButton *>(QStringLiteral("PolarStartBtn"));
-        auto *stop = f.window->findChild<QPushButton *>(QStringLiteral("PolarStopBtn"));
-        start->setEnabled(false);
-        stop->setEnabled(true);
-        f.chooseTopic(2);
-        QVERIFY(start->isEnabled());
-        QVERIFY(!stop->isEnabled());
+        TMainFrm &w = *f.window;
+        f.chooseTopic(topic);
+        if (topic == 16) {
+            w.page(16)->findChild<QAbstractButton *>(QStringLiteral("UnpolarizedBtn"))->click();
+        }
+        auto *startButton = w.findChild<QAbstractButton *>(start);
+        auto *stopButton = w.findChild<QAbstractButton *>(stop);
+        // Each step records what it saw and goes on, so that a failure cannot
+        // leave an animation running.
+        bool shownRunning = false;
+        bool shownStopped = false;
+        QTimer::singleShot(60, &w, [&] {
+            shownRunning = !startButton->isEnabled() && stopButton->isEnabled();
+            f.chooseTopic(4);
+            QTimer::singleShot(60, &w, [&] {
+                shownStopped = startButton->isEnabled() && !stopButton->isEnabled();
+                w.findChild<QAbstractButton *>(QStringLiteral("T16StopBtn"))->click();
+            });
+            w.findChild<QAbstractButton *>(QStringLiteral("T16StartBtn"))->click();
+        });
+        startButton->click();
+        QVERIFY(shownRunning);
+        QVERIFY(shownStopped);
+        QVERIFY(startButton->isEnabled());
+        QVERIFY(!stopButton->isEnabled());
+        QCOMPARE(w.session().animStopFlag, -1);
     }
 
     // After a splitter drag on topic 6, topic 2 comes back at 440 and topic 6 at
