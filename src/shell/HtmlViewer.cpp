@@ -80,6 +80,12 @@ bool HtmlViewer::loadFile(const QString &path, QString *error)
     return true;
 }
 
+void HtmlViewer::showNothing()
+{
+    clear();
+    m_currentFile.clear();
+}
+
 QVariant HtmlViewer::loadResource(int type, const QUrl &name)
 {
     if (name.isLocalFile() || name.isRelative()) {

@@ -15,6 +15,8 @@ public:
 
     // Loads a page; on failure the pane keeps what it showed and `error` says why.
     bool loadFile(const QString &path, QString *error = nullptr);
+    // Empties the pane.
+    void showNothing();
     // Full file name of the page shown, empty before the first load.
     QString currentFile() const { return m_currentFile; }
 

@@ -636,9 +636,12 @@ void TMainFrm::setspeed1Click()
 
 void TMainFrm::loadViewerPage(const QString &file)
 {
-    // A missing page leaves the pane as it was; the start-up and topic
-    // switches do not report it, as the pages are part of the installation.
-    m_viewer->loadFile(file);
+    // The start-up and topic switches do not report a missing page, as the
+    // pages are part of the installation; the pane is left empty rather than
+    // showing the text of another topic.
+    if (!m_viewer->loadFile(file)) {
+        m_viewer->showNothing();
+    }
 }
 
 void TMainFrm::MenuBtnClick()

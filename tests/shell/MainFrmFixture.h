@@ -78,9 +78,10 @@ struct Fixture
     std::shared_ptr<RecordingHelp> help = std::make_shared<RecordingHelp>();
     std::unique_ptr<TMainFrm> window;
 
-    explicit Fixture(QSize screen = QSize(1024, 768))
+    explicit Fixture(QSize screen = QSize(1024, 768), const QString &programDir = {})
     {
         TMainFrm::Options options;
+        options.programDir = programDir;
         options.screen = ScreenInfo{screen, QRect(0, 0, screen.width(), screen.height() - 40)};
         options.dialogs = dialogs;
         options.help = help;
