@@ -13,12 +13,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
 
 enum class Damage { None, NoHtmlFolder, NoIndexPage, MissingTopicPage, TruncatedPictures, GarbagePictures,
-                    MalformedHtml, HugePage };
+                    MalformedHtml, HugePage, ReadOnly };
 
 bool copyFolder(const QString &from, const QString &to)
 {
@@ -94,6 +95,14 @@ bool damage(const QString &htmlDir, Damage kind)
                    "<a href=\"nowhere.htm\"><img src=\"images/none.gif\" width=\"-5\" height=\"99999999\">"
                    "<p>&#xFFFFFFFF; &bogus; <a href=\"$../../secret.png\">picture</a>"
                    "<font size=\"+99\" color=\"#zzzzzz\">text</font><script>while(1){}</script>\xff\xfe\x00\x01"));
+    case Damage::ReadOnly:
+        // Nothing may need writing beside the program (undone by the test).
+        for (const QString &dir : {htmlDir + QStringLiteral("images"), htmlDir, htmlDir + QStringLiteral("..")}) {
+            if (!QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner)) {
+                return false;
+            }
+        }
+        return true;
     case Damage::HugePage: {
         QByteArray page = QByteArrayLiteral("<html><body>");
         const QByteArray paragraph = QByteArrayLiteral(
@@ -127,6 +136,7 @@ private Q_SLOTS:
         QTest::newRow("garbage pictures") << Damage::GarbagePictures;
         QTest::newRow("malformed HTML") << Damage::MalformedHtml;
         QTest::newRow("10 MB page") << Damage::HugePage;
+        QTest::newRow("read-only program folder") << Damage::ReadOnly;
     }
     void damagedFolder()
     {
@@ -134,6 +144,11 @@ private Q_SLOTS:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString htmlDir = folder.path() + QStringLiteral("/HTML/");
+        const auto writable = qScopeGuard([&] {
+            for (const QString &dir : {folder.path(), htmlDir, htmlDir + QStringLiteral("images")}) {
+                QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            }
+        });
         QVERIFY(damage(htmlDir, kind));
 
         Fixture f(QSize(1024, 768), folder.path());
@@ -174,6 +189,11 @@ private Q_SLOTS:
             QVERIFY2(name == QLatin1String("missing.gif") ? reported == 1 : reported <= (damaged ? 1 : 0),
                      qPrintable(name));
         }
+
+        // Graph > Copy on a chart topic.
+        f.chooseTopic(9);
+        f.window->findChild<QAction *>(QStringLiteral("Copy1"))->trigger();
+        f.chooseTopic(3);
 
         // The index button and the history still work.
         f.button("MenuBtn")->click();
