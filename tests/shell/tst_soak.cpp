@@ -9,6 +9,7 @@
 #include "Session.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
@@ -43,6 +44,13 @@ qint64 residentKb()
     return fields.size() > 1 ? fields[1].toLongLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
 }
 
+int soakSeconds()
+{
+    bool ok = false;
+    const int seconds = qEnvironmentVariableIntValue("CORVANE_SOAK_SECONDS", &ok);
+    return ok && seconds > 0 ? seconds : 90;
+}
+
 } // namespace
 
 class TestSoak : public QObject
@@ -53,11 +61,7 @@ private Q_SLOTS:
 
     void memoryLevelsOff()
     {
-        bool ok = false;
-        int seconds = qEnvironmentVariableIntValue("CORVANE_SOAK_SECONDS", &ok);
-        if (!ok || seconds <= 0) {
-            seconds = 90;
-        }
+        const int seconds = soakSeconds();
         // At least three rounds, each animation running a few seconds a round.
         const int rounds = std::max(3, seconds / (3 * int(Animations.size())));
         const int slice = seconds * 1000 / (rounds * int(Animations.size()));
@@ -106,5 +110,18 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSoak)
+// Test functions are cut off after five minutes unless told otherwise; give a
+// long soak its length and two minutes more.
+int main(int argc, char *argv[])
+{
+    const int seconds = soakSeconds();
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT") && seconds > 180) {
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number((seconds + 120) * 1000));
+    }
+    QApplication app(argc, argv);
+    TestSoak test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_soak.moc"
