@@ -45,7 +45,7 @@ void configureApplication(QApplication &app)
     QApplication::setFont(font);
 }
 
-int runCorvane(int argc, char *argv[])
+int runCorvane(int argc, char *argv[], const std::function<void(TMainFrm &)> &shown)
 {
     if (!displayAvailable()) {
         std::fputs("Corvane needs a graphical desktop, but no display was found "
@@ -61,9 +61,12 @@ int runCorvane(int argc, char *argv[])
     configureApplication(app);
 
     TMainFrm window;
-    QObject::connect(&window, &TMainFrm::firstShown, &window, [&splash] {
+    QObject::connect(&window, &TMainFrm::firstShown, &window, [&splash, &window, &shown] {
         splash.reset();
         QApplication::restoreOverrideCursor();
+        if (shown) {
+            shown(window);
+        }
     });
     if (window.arrangement().maximised) {
         window.showMaximized();

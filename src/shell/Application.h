@@ -5,5 +5,11 @@
 class QApplication;
 void configureApplication(QApplication &app);
 
+#include <functional>
+
+class TMainFrm;
+
 // The program entry: splash, main window, message loop. Reads no arguments.
-int runCorvane(int argc, char *argv[]);
+// The start-up measurement passes `shown`, called once the main window has
+// been shown for the first time.
+int runCorvane(int argc, char *argv[], const std::function<void(TMainFrm &)> &shown = {});
