@@ -1,5 +1,7 @@
 #include "Chart.h"
 
+#include "gdi/ScreenReader.h"
+
 #include <qcustomplot.h>
 
 #include <QApplication>
@@ -184,6 +186,7 @@ Chart::Chart(QWidget *parent)
     : QWidget(parent)
     , m_plot(new PlotWidget(this))
 {
+    ScreenReader::markAsPicture(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_plot);
@@ -202,6 +205,7 @@ Chart::Chart(QWidget *parent)
         Q_EMIT afterDraw();
     });
     setBackgroundColor(palette().color(QPalette::Button));
+    ScreenReader::describe(this, tr("chart"), [this] { return describe(); });
 }
 
 Chart::~Chart()
@@ -312,6 +316,42 @@ void Chart::setAxisLinesVisible(bool visible)
         axis->setBasePen(visible ? QPen(Qt::black) : QPen(Qt::NoPen));
     }
     queueReplot();
+}
+
+QString Chart::describe() const
+{
+    // Three significant figures; what is a millionth of the axis span or less is 0.
+    const auto number = [](double v, double span = 1) {
+        return QString::number(std::abs(v) <= 1e-6 * std::abs(span) ? 0.0 : v, 'g', 3);
+    };
+    QStringList parts;
+    if (m_title && !m_title->text().isEmpty()) {
+        parts << m_title->text();
+    }
+    for (int i = 0; i < m_plot->graphCount(); ++i) {
+        const QCPGraph *graph = m_plot->graph(i);
+        if (graph->data()->isEmpty()) {
+            continue;
+        }
+        const QString name = graph->name().isEmpty() ? tr("curve %1").arg(i + 1) : graph->name();
+        if (graph->data()->size() == 1) {
+            const QCPGraphData &only = *graph->data()->constBegin();
+            parts << tr("%1 at %2, %3").arg(name, number(only.key), number(only.value));
+        } else {
+            parts << tr("%1: %n points, largest value %2", nullptr, graph->data()->size()).arg(name, number(maxY(i)));
+        }
+    }
+    for (const Axis axis : {Axis::Bottom, Axis::Left}) {
+        const QCPAxis *a = axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis;
+        const auto [from, to] = axisRange(axis);
+        const QString label = a->label().isEmpty() ? (axis == Axis::Bottom ? tr("horizontal axis") : tr("vertical axis"))
+                                                   : a->label();
+        parts << tr("%1 from %2 to %3").arg(label, number(from, to - from), number(to, to - from));
+    }
+    if (m_zoomed) {
+        parts << tr("zoomed in");
+    }
+    return parts.join(QStringLiteral("; "));
 }
 
 std::pair<double, double> Chart::axisRange(Axis axis) const

@@ -62,6 +62,8 @@ public:
     void setTickStep(Axis axis, double step);
     void setTickColor(const QColor &colour);
     void setAxisLinesVisible(bool visible);
+    // What the chart shows now, in words: title, curves, axis ranges.
+    QString describe() const;
     // The range shown now (after zooming or panning).
     std::pair<double, double> axisRange(Axis axis) const;
 

@@ -1,5 +1,7 @@
 #include "PaintBox.h"
 
+#include "ScreenReader.h"
+
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +11,7 @@
 PaintBox::PaintBox(QWidget *parent)
     : QWidget(parent)
 {
+    ScreenReader::markAsPicture(this);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     recreateSurface(QSize(1, 1));

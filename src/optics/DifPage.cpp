@@ -6,12 +6,15 @@
 #include "NSlitDif.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QSlider>
 #include <QToolButton>
+
+#include <tuple>
 
 namespace {
 
@@ -59,7 +62,7 @@ DifPage::DifPage(Session &session, QWidget *parent)
     m_chart->setTickColor(QColor(64, 0, 64));
     Hints::setHint(m_chart, tr("Drag down and right with the  left mouse button to zoom in; Use right button to pan "
                                "graph"));
-    m_series1 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), QStringLiteral("SlitSeries"));
+    m_series1 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), tr("interference pattern"));
     m_series2 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(0, 128, 0), tr("single slit envelope"));
 
     for (QSlider *bar : {m_slits, m_separation, m_width}) {
@@ -71,6 +74,24 @@ DifPage::DifPage(Session &session, QWidget *parent)
     connect(m_chart, &Chart::scrolled, this, [this] { m_unzoom->setEnabled(true); });
     connect(m_chart, &Chart::undoneZoom, this, [this] { m_unzoom->setEnabled(false); });
     connect(m_strip, &PaintBox::paint, this, &DifPage::drawStrip);
+
+    // Each slider is named by its label, which also tells its value.
+    for (const auto &[bar, label, description] :
+         {std::tuple{m_slits, m_slitsLabel, tr("Set the number of slits")},
+          std::tuple{m_separation, m_separationLabel, tr("Set the separation of the slits")},
+          std::tuple{m_width, m_widthLabel, tr("Set the width of each slit")}}) {
+        label->setBuddy(bar);
+        bar->setAccessibleDescription(description);
+    }
+    m_envelope->setAccessibleDescription(tr("Show the single-slit envelope on the chart"));
+    m_unzoom->setAccessibleDescription(tr("Restore the whole chart after zooming or panning"));
+    m_chart->setAccessibleName(tr("intensity against angle"));
+    ScreenReader::describe(m_strip, tr("pattern on the screen"), [this] {
+        return tr("Bright lines on the screen from %1 slits, separation %2, width %3.")
+            .arg(m_slits->value())
+            .arg(m_separation->value())
+            .arg(m_width->value());
+    });
 }
 
 void DifPage::startUp()

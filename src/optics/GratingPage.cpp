@@ -3,10 +3,14 @@
 #include "Grating.h"
 #include "PageControls.h"
 #include "Session.h"
+#include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QLabel>
 #include <QScrollBar>
+
+#include <cmath>
 
 using namespace PageControls;
 
@@ -37,6 +41,37 @@ GratingPage::GratingPage(Session &session, QWidget *parent)
     for (QScrollBar *bar : {m_wavelength, m_lines, m_telescope}) {
         connect(bar, &QScrollBar::valueChanged, this, &GratingPage::GratingHsbChange);
     }
+
+    ScreenReader::describe(m_gratingPic, tr("spectrometer, seen from above"), [this] {
+        const int lambda = m_wavelength->value();
+        const int lines = m_lines->value();
+        const int top = Grating::highestOrder(lambda, lines);
+        return tr("%1 nm light falls on a grating of %2 lines per mm. Orders up to %3 are seen; the first order is at "
+                  "%4 degrees. The telescope is at %5 degrees.")
+            .arg(lambda)
+            .arg(lines)
+            .arg(top)
+            .arg(Gdi::formatF(Grating::orderAngle(1, lambda, lines), 1))
+            .arg(Gdi::formatF(m_telescope->value() / 10.0, 1));
+    });
+    ScreenReader::describe(m_specPic, tr("view through the telescope"), [this] {
+        // The order whose line lies closest to the cross-wires.
+        const int lambda = m_wavelength->value();
+        const int lines = m_lines->value();
+        const double telescope = m_telescope->value() / 10.0;
+        int nearest = 0;
+        const int top = Grating::highestOrder(lambda, lines);
+        for (int m = -top; m <= top; ++m) {
+            if (std::abs(Grating::orderAngle(m, lambda, lines) - telescope) <
+                std::abs(Grating::orderAngle(nearest, lambda, lines) - telescope)) {
+                nearest = m;
+            }
+        }
+        return tr("Cross-wires at %1 degrees; the nearest line is order %2, at %3 degrees.")
+            .arg(Gdi::formatF(telescope, 1))
+            .arg(nearest)
+            .arg(Gdi::formatF(Grating::orderAngle(nearest, lambda, lines), 1));
+    });
 }
 
 void GratingPage::GratingHsbChange()

@@ -3,7 +3,9 @@
 #include "AnimSpd.h"
 #include "Hints.h"
 #include "Session.h"
+#include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -46,6 +48,30 @@ HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
     });
     connect(m_start, &QPushButton::clicked, this, &HydrogenPage::SpecStartBtnClick);
     connect(m_abort, &QPushButton::clicked, this, &HydrogenPage::SpecAbortClick);
+
+    // Spoken wavelengths of a transition's line, upper level to lower.
+    const auto line = [this](int i) {
+        const EmSpectra::Transition &t = m_table[std::size_t(i - 1)];
+        return tr("n = %1 to n = %2, %3 nm")
+            .arg(t.upper)
+            .arg(t.lower)
+            .arg(Gdi::formatF(EmSpectra::photonWavelength(t.upper, t.lower), 0));
+    };
+    ScreenReader::describe(m_strip, tr("hydrogen spectrum lines"), [this, line] {
+        QString text = tr("Twelve lines: the Lyman series in the ultraviolet, Balmer in the visible, Paschen in the "
+                          "infrared.");
+        if (m_hovered > 0) {
+            text += QLatin1Char(' ') + tr("Marked: %1.").arg(line(m_hovered));
+        }
+        return text;
+    });
+    ScreenReader::describe(m_diagram, tr("energy levels of hydrogen"), [this, line] {
+        QString text = tr("Energy levels from n = 1 upwards, with arrows for the twelve transitions.");
+        if (m_hovered > 0) {
+            text += QLatin1Char(' ') + tr("Pointed at: %1.").arg(line(m_hovered));
+        }
+        return text;
+    });
 }
 
 void HydrogenPage::startUp()

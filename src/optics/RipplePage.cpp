@@ -4,7 +4,9 @@
 #include "PageControls.h"
 #include "Ripple.h"
 #include "Session.h"
+#include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -58,6 +60,23 @@ RipplePage::RipplePage(Session &session, QWidget *parent)
     connect(start, &QToolButton::clicked, this, &RipplePage::rpStartBtnClick);
     connect(stop, &QToolButton::clicked, this, &RipplePage::rpStopBtnClick);
     connect(reset, &QToolButton::clicked, this, &RipplePage::rpResetBtnClick);
+
+    m_single->setAccessibleDescription(tr("Waves pass one gap in the barrier"));
+    m_double->setAccessibleDescription(tr("Waves pass two gaps in the barrier"));
+    ScreenReader::describe(m_pic, tr("ripple tank seen from above"), [this] {
+        // Crests are 20 pixels apart: sizes in wavelengths divide by 20.
+        if (m_single->isChecked()) {
+            return tr("Straight waves pass a single gap %1 wavelengths wide and spread out beyond it; frame %2.")
+                .arg(Gdi::formatF(m_width->value() / 20.0, 1))
+                .arg(m_frame->value());
+        }
+        const int h = m_separation->value();
+        return tr("Straight waves pass two gaps %1 wavelengths apart; dotted lines mark the %n directions where "
+                  "their waves reinforce on each side; frame %2.",
+                  nullptr, int(Ripple::reinforcementPoints(h).size()))
+            .arg(Gdi::formatF((2 * h + 20) / 20.0, 1))
+            .arg(m_frame->value());
+    });
 }
 
 void RipplePage::drawFrame()

@@ -5,6 +5,7 @@
 #include "YDSlit.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -126,6 +127,27 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
     connect(m_fringePic, &PaintBox::mouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int) { FringePicMouseMove(x); });
     connect(m_fringePic, &PaintBox::mouseUp, this, [this] { FringePicMouseUp(); });
+
+    // The screen stands 3 m minus its slider position (in mm) from the slits.
+    const auto screenMetres = [this] { return Gdi::formatF((3000 - m_screen->value()) / 1000.0); };
+    ScreenReader::describe(m_fringePic, tr("interference fringes on the screen"), [this, screenMetres] {
+        const int wavelength = YDSlit::wavelengthOf(m_light);
+        const int spacing = YDSlit::fringeSpacing(wavelength, m_screen->value(), m_separation->value());
+        // The fringe view has 10 pixels per millimetre.
+        return tr("Fringe spacing %1 mm: %2 nm light, slits %3 mm apart, screen %4 m from the slits.")
+            .arg(Gdi::formatF(spacing / 10.0, 1))
+            .arg(wavelength)
+            .arg(Gdi::formatF(m_separation->value() / 100.0))
+            .arg(screenMetres());
+    });
+    ScreenReader::describe(m_ydsPic, tr("double-slit apparatus on a metre rule"), [this, screenMetres] {
+        return tr("Light of %1 nm passes a double slit; the screen is %2 m from the slits.")
+            .arg(YDSlit::wavelengthOf(m_light))
+            .arg(screenMetres());
+    });
+    ScreenReader::describe(m_zoomPic, tr("magnified ruler scale"), [this, screenMetres] {
+        return tr("The screen is %1 m from the slits.").arg(screenMetres());
+    });
 }
 
 void YDSPage::YSlitSepHsbChange()

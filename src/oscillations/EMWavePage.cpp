@@ -3,6 +3,7 @@
 #include "PageControls.h"
 #include "Session.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QScrollBar>
 
@@ -34,6 +35,16 @@ EMWavePage::EMWavePage(Session &session, QWidget *parent)
         }
     });
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
+
+    ScreenReader::describe(m_pic, tr("electromagnetic wave in three dimensions"), [this] {
+        const Wave3D::View &view = this->session().view3D.em;
+        return tr("The electric and magnetic fields oscillate in phase, at right angles to each other and to the "
+                  "direction of travel. Wave position %1 of %2; the view is tilted %3 degrees and turned %4 degrees.")
+            .arg(m_phase->value())
+            .arg(m_phase->maximum())
+            .arg(view.tilt)
+            .arg(view.turn);
+    });
 }
 
 void EMWavePage::startUp()

@@ -6,11 +6,14 @@
 #include "Session.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace PageControls;
 
@@ -74,6 +77,19 @@ PolarPage::PolarPage(Session &session, QWidget *parent)
         }
     });
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
+
+    ScreenReader::describe(m_pic, tr("polarized light and a polaroid"), [this] {
+        if (m_polarPanel->isHidden()) {
+            return tr("Unpolarized light seen almost end-on: its plane of polarization keeps changing at random.");
+        }
+        // Malus's law: the field passes as cos(theta), the intensity as cos^2(theta).
+        const double amplitude = Wave3D::transmittedAmplitude(m_rotation->value()) / 90;
+        return tr("Plane-polarized light meets a polaroid turned %1 degrees from its plane; %2% of the field "
+                  "amplitude and %3% of the intensity pass.")
+            .arg(m_rotation->value())
+            .arg(Gdi::formatF(100 * std::abs(amplitude), 0))
+            .arg(Gdi::formatF(100 * amplitude * amplitude, 0));
+    });
 }
 
 void PolarPage::beforeSelect()

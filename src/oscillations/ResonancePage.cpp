@@ -9,6 +9,7 @@
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -58,8 +59,8 @@ ResonancePage::ResonancePage(Session &session, QWidget *parent)
     m_chart->setTickColor(QColor(64, 0, 64));
     Hints::setHint(m_chart, tr("To zoom in, drag down and right with the left button; drag up and left to zoom "
                                "out. Right button to pan graph"));
-    m_series5 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), QStringLiteral("Series5"));
-    m_series6 = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 128, 0), QStringLiteral("Series6"));
+    m_series5 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), tr("response curve"));
+    m_series6 = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 128, 0), tr("present driving frequency"));
 
     for (QScrollBar *bar : {m_damping, m_driver}) {
         connect(bar, &QScrollBar::valueChanged, this, &ResonancePage::ResDampingHsbChange);
@@ -71,6 +72,15 @@ ResonancePage::ResonancePage(Session &session, QWidget *parent)
         if (this->session().animStopFlag != 0) {
             Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), 0);
         }
+    });
+
+    m_chart->setAccessibleName(tr("amplitude against driving frequency"));
+    ScreenReader::describe(m_pic, tr("driven mass between two springs"), [this] {
+        const double wd = drivingAngularFrequency(m_driver->value());
+        return tr("Driven at %1 Hz with %2; the natural frequency is %3 Hz. The steady amplitude is %4.")
+            .arg(Gdi::formatF(wd / (2 * std::numbers::pi), 1), m_dampLabel->text(),
+                 Gdi::formatF(Resonance::NaturalAngularFrequency / (2 * std::numbers::pi), 1),
+                 Gdi::formatF(Resonance::ResonanceAmplitude(wd, m_damping->value()), 1));
     });
 }
 

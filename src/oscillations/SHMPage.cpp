@@ -9,6 +9,7 @@
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QLabel>
 #include <QPrinter>
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -56,8 +58,8 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
     m_chart->setTickColor(QColor(64, 0, 64));
     Hints::setHint(m_chart, tr("To zoom in, drag down and right with the left button; drag up and left to zoom "
                                "out. Right button to pan graph"));
-    m_series4 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), QStringLiteral("Series4"));
-    m_series7 = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 128, 0), QStringLiteral("Series7"));
+    m_series4 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), tr("displacement"));
+    m_series7 = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 128, 0), tr("present state"));
 
     for (QScrollBar *bar : {m_mass, m_stiff, m_damp}) {
         connect(bar, &QScrollBar::valueChanged, this, &SHMPage::UpdateSHMgraph);
@@ -82,6 +84,27 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
     connect(m_chart, &Chart::mouseMove, this, [this](Qt::MouseButtons, int x, int y) { SHMChartMouseMove(x, y); });
     // A redraw wipes the crosshair.
     connect(m_chart, &Chart::afterDraw, this, [this] { m_crosshair = QPoint(-1, -1); });
+
+    m_chart->setAccessibleName(tr("displacement against time"));
+    ScreenReader::describe(m_pic, tr("mass on a spring"), [this] {
+        // The motion's kind follows from the decay rate gamma = b/m against
+        // the natural angular frequency w0 = sqrt(k/m), as the graph does.
+        const double k = m_stiff->value();
+        const double m = m_mass->value() / 100.0;
+        const double gamma = m_damp->value() / 100.0 / m;
+        const double w0 = std::sqrt(k / m);
+        QString motion;
+        if (m_damp->value() == 0) {
+            motion = tr("without damping");
+        } else if (std::abs(gamma - w0) < 1e-9) {
+            motion = tr("critically damped");
+        } else {
+            motion = gamma < w0 ? tr("under-damped") : tr("over-damped");
+        }
+        return tr("%1, %2, %3: released from displacement %4, the motion is %5; the undamped period is %6 s.")
+            .arg(m_massLabel->text(), m_stiffLabel->text(), m_dampLabel->text(), Gdi::formatF(m_x0, 1), motion,
+                 Gdi::formatF(2 * std::numbers::pi / w0));
+    });
 }
 
 void SHMPage::resizeEvent(QResizeEvent *event)

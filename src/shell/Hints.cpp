@@ -1,5 +1,6 @@
 #include "Hints.h"
 
+#include <QAbstractSlider>
 #include <QAction>
 #include <QWidget>
 
@@ -21,6 +22,12 @@ void setHint(QWidget *widget, const QString &hint)
 {
     widget->setToolTip(shortHint(hint));
     widget->setStatusTip(longHint(hint));
+    // A screen reader reads the long part; a slider, which has no caption of
+    // its own, is named by the short part ("set slit separation").
+    widget->setAccessibleDescription(longHint(hint));
+    if (qobject_cast<QAbstractSlider *>(widget) && widget->accessibleName().isEmpty()) {
+        widget->setAccessibleName(shortHint(hint));
+    }
 }
 
 void setHint(QAction *action, const QString &hint)

@@ -1,6 +1,7 @@
 #include "MainFrm.h"
 
 #include "About.h"
+#include "Accelerators.h"
 #include "BigPic.h"
 #include "PrintPreview.h"
 #include "AnimSpd.h"
@@ -157,6 +158,7 @@ TMainFrm::TMainFrm(Options options)
     setStatusBar(bar);
 
     createMenus();
+    Accelerators::assignAll(this);
     qApp->installEventFilter(this);
     FormCreate(options.screen);
 }

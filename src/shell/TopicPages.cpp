@@ -18,7 +18,11 @@
 #include "waves/SumWavePage.h"
 #include "waves/TransWavePage.h"
 
-TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
+#include <QScrollBar>
+
+namespace {
+
+TopicPage *newTopicPage(Session &session, int topic, QWidget *parent)
 {
     switch (topic) {
     case 1:
@@ -56,4 +60,18 @@ TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
     default:
         return new TopicPage(session, topic, parent);
     }
+}
+
+} // namespace
+
+TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
+{
+    TopicPage *page = newTopicPage(session, topic, parent);
+    // The pages' scroll bars are controls in their own right, as on the
+    // original desktop: each takes the focus from Tab and a click, and then
+    // answers the arrow and page keys.
+    for (QScrollBar *bar : page->findChildren<QScrollBar *>()) {
+        bar->setFocusPolicy(Qt::StrongFocus);
+    }
+    return page;
 }

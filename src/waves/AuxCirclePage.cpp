@@ -5,6 +5,7 @@
 #include "Session.h"
 #include "WaveMaths.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -36,6 +37,11 @@ AuxCirclePage::AuxCirclePage(Session &session, QWidget *parent)
     connect(m_phase, &QScrollBar::valueChanged, this, &AuxCirclePage::AuxCircleHsbChange);
     connect(start, &QToolButton::clicked, this, &AuxCirclePage::AuxStartBtnClick);
     connect(stop, &QToolButton::clicked, this, &AuxCirclePage::AuxStopBtnClick);
+
+    ScreenReader::describe(m_pic, tr("reference circle and wave"), [this] {
+        return tr("Two points go round the reference circle and trace the wave beside it: %1, %2.")
+            .arg(m_angleLabel->text(), m_phaseLabel->text());
+    });
 }
 
 void AuxCirclePage::startUp()

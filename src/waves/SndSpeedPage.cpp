@@ -2,13 +2,18 @@
 
 #include "PageControls.h"
 #include "SndSpeed.h"
+#include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
+
+#include <cmath>
+#include <numbers>
 
 using namespace PageControls;
 
@@ -55,6 +60,26 @@ SndSpeedPage::SndSpeedPage(Session &session, QWidget *parent)
     }
     connect(zoom, &QToolButton::pressed, m_zoom, &QWidget::show);
     connect(zoom, &QToolButton::released, m_zoom, &QWidget::hide);
+
+    // The ruler has 1.5 pixels per centimetre.
+    const auto micCentimetres = [this] { return SndSpeed::micOffset(m_mic->value()) / 1.5; };
+    ScreenReader::describe(m_pic, tr("loudspeaker, microphone and oscilloscope"), [this, micCentimetres] {
+        const int hertz = 10 * m_frequency->value();
+        const double lag = SndSpeed::phaseLag(hertz / 100.0, SndSpeed::micOffset(m_mic->value()));
+        const double turns = lag / (2 * std::numbers::pi);
+        return tr("The generator gives %1 Hz. The microphone is %2 cm from the loudspeaker, so its trace lags the "
+                  "generator's by %3 wavelengths (%4 degrees past whole cycles). Channel 2 at %5 volt/div, shifted "
+                  "%6.")
+            .arg(hertz)
+            .arg(Gdi::formatF(micCentimetres(), 1))
+            .arg(Gdi::formatF(turns))
+            .arg(Gdi::formatF(std::fmod(turns, 1.0) * 360, 0))
+            .arg(m_gain->value())
+            .arg(m_shift->value());
+    });
+    ScreenReader::describe(m_zoom, tr("magnified ruler scale"), [micCentimetres] {
+        return tr("The microphone is at %1 cm.").arg(Gdi::formatF(micCentimetres(), 1));
+    });
 }
 
 void SndSpeedPage::UpdateSndSpeedCRO()

@@ -5,7 +5,9 @@
 #include "Sound.h"
 #include "TonePlayer.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
 
@@ -43,6 +45,8 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
         bar->setTickInterval(4);
         bar->setTickPosition(QSlider::TicksRight);
         bar->setGeometry(10 + int(k) * 34, 36, 30, 108);
+        bar->setAccessibleName(k == 0 ? tr("amplitude of the fundamental") : tr("amplitude of harmonic %1").arg(k + 1));
+        bar->setAccessibleDescription(tr("Set the amplitudes of the harmonics"));
         m_amplitudes[k] = bar;
         connect(bar, &QSlider::valueChanged, this, &SoundPage::FrequencySBChange);
     }
@@ -57,6 +61,55 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
     connect(m_keyPic, &PaintBox::mouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { KeyPicMouseDown(QPoint(x, y)); });
     connect(m_keyPic, &PaintBox::mouseUp, this, &SoundPage::KeyPicMouseUp);
+
+    ScreenReader::describe(m_wavePic, tr("sound wave"), [this] {
+        const std::array<int, 5> a = amplitudes();
+        return tr("The wave of a %1 Hz note; amplitudes of the fundamental and harmonics 2 to 5: %2, %3, %4, %5, %6.")
+            .arg(Sound::KeyFrequency(m_frequency->value()))
+            .arg(a[0])
+            .arg(a[1])
+            .arg(a[2])
+            .arg(a[3])
+            .arg(a[4]);
+    });
+    ScreenReader::describe(m_keyPic, tr("keyboard"), [this] {
+        return tr("An octave of piano keys; the chosen note is %1 Hz. Left and right arrows choose a note, the space "
+                  "bar plays it while held.")
+            .arg(Sound::KeyFrequency(m_frequency->value()));
+    });
+    // The keyboard also answers keys: arrows choose, space plays.
+    m_keyPic->setFocusPolicy(Qt::StrongFocus);
+    m_keyPic->installEventFilter(this);
+}
+
+bool SoundPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_keyPic || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)) {
+        return TopicPage::eventFilter(watched, event);
+    }
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::KeyPress) {
+        switch (key->key()) {
+        case Qt::Key_Left:
+            m_frequency->setValue(m_frequency->value() - 1);
+            return true;
+        case Qt::Key_Right:
+            m_frequency->setValue(m_frequency->value() + 1);
+            return true;
+        case Qt::Key_Space:
+            if (!key->isAutoRepeat()) {
+                playChosenNote();
+            }
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
+        KeyPicMouseUp();
+        return true;
+    }
+    return false;
 }
 
 SoundPage::~SoundPage() = default;
@@ -92,6 +145,11 @@ void SoundPage::KeyPicMouseDown(QPoint at)
     } else {
         m_frequency->setValue(key);
     }
+    playChosenNote();
+}
+
+void SoundPage::playChosenNote()
+{
     // Each press builds a new period from the settings of this moment.
     m_lastTone = Sound::PlayTone(Sound::KeyFrequency(m_frequency->value()), amplitudes());
     m_player->play(m_lastTone);

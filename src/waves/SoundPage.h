@@ -27,8 +27,12 @@ public:
     void KeyPicMouseDown(QPoint at);
     void KeyPicMouseUp();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void drawWave();
+    void playChosenNote();
 
     PaintBox *m_wavePic;
     PaintBox *m_keyPic;

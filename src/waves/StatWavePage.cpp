@@ -5,8 +5,10 @@
 #include "Session.h"
 #include "StatWave.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QLabel>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -46,6 +48,16 @@ StatWavePage::StatWavePage(Session &session, QWidget *parent)
     connect(m_harmonics, &RadioGroup::clicked, this, &StatWavePage::RadioGroup1Click);
     connect(start, &QToolButton::clicked, this, &StatWavePage::StartBtnClick);
     connect(stop, &QToolButton::clicked, this, &StatWavePage::StopBtnClick);
+
+    ScreenReader::describe(m_travelling, tr("travelling waves moving in opposite directions"), [this] {
+        return tr("Two equal waves travel in opposite directions; phase %1 degrees.").arg(m_phase->value());
+    });
+    ScreenReader::describe(m_sum, tr("combined wave"), [this] {
+        return tr("The two waves add to a standing wave, %1 harmonic: %2, %3. Phase %4 degrees.")
+            .arg(m_harmonics->item(m_harmonics->itemIndex())->text().trimmed(), m_frequency->text(),
+                 m_wavelength->text())
+            .arg(m_phase->value());
+    });
 }
 
 int StatWavePage::harmonic() const

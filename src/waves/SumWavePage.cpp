@@ -6,6 +6,7 @@
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
+#include "gdi/ScreenReader.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -74,7 +75,7 @@ SumWavePage::SumWavePage(Session &session, QWidget *parent)
     m_chart->setTickColor(QColor(64, 0, 64));
     Hints::setHint(m_chart, tr("Drag down and right with the  left mouse button to zoom in; Use right button to pan "
                                "graph"));
-    m_series3 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), QStringLiteral("Series3"));
+    m_series3 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), tr("sum of the waves"));
 
     connect(m_wavePic, &PaintBox::paint, this, &SumWavePage::UpdateSPSingleWave);
     for (QScrollBar *bar : {m_frequency, m_amplitude, m_phase}) {
@@ -85,6 +86,15 @@ SumWavePage::SumWavePage(Session &session, QWidget *parent)
     connect(square, &QAction::triggered, this, &SumWavePage::FillSquareSeries);
     connect(triangle, &QAction::triggered, this, &SumWavePage::FillTriangleSeries);
     connect(m_list, &QListWidget::itemClicked, this, &SumWavePage::WaveListClick);
+
+    m_chart->setAccessibleName(tr("sum of the waves against angle"));
+    m_list->setAccessibleName(tr("waves added"));
+    m_list->setAccessibleDescription(tr("The waves added to the sum; click one to show it again"));
+    ScreenReader::describe(m_wavePic, tr("wave to add"), [this] {
+        const std::array<QString, 3> texts = settingTexts();
+        return tr("A sine wave of %1, %2, %3 degrees. %n waves added so far.", nullptr, int(m_waves.size()))
+            .arg(texts[0], texts[1], texts[2]);
+    });
     InitSumSeries();
 }
 
@@ -99,14 +109,22 @@ void SumWavePage::resizeEvent(QResizeEvent *event)
     m_chart->setGeometry(0, Panel6Height, width(), std::max(1, height() - Panel6Height));
 }
 
+std::array<QString, 3> SumWavePage::settingTexts() const
+{
+    return {tr("frequency = %1").arg(Gdi::formatF(m_frequency->value() / 5.0)),
+            tr("amplitude = %1").arg(Gdi::formatF(m_amplitude->value() / 10.0, 1)),
+            tr("phase = %1").arg(m_phase->value())};
+}
+
 void SumWavePage::UpdateSPSingleWave()
 {
     const double f = m_frequency->value() / 5.0;
     const double a = m_amplitude->value() / 10.0;
     const int phase = m_phase->value();
-    m_fLabel->setText(tr("frequency = %1").arg(Gdi::formatF(f)));
-    m_aLabel->setText(tr("amplitude = %1").arg(Gdi::formatF(a, 1)));
-    m_pLabel->setText(tr("phase = %1").arg(phase));
+    const std::array<QString, 3> texts = settingTexts();
+    m_fLabel->setText(texts[0]);
+    m_aLabel->setText(texts[1]);
+    m_pLabel->setText(texts[2]);
     SuperWave::DrawSingleWave(m_wavePic->canvas(), phase * std::numbers::pi / 180, f, 7 * a);
 }
 

@@ -3,6 +3,8 @@
 #include "SuperWave.h"
 #include "TopicPage.h"
 
+#include <array>
+
 class Chart;
 class PaintBox;
 class QLabel;
@@ -40,6 +42,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The captions of the wave being set up: frequency, amplitude, phase.
+    std::array<QString, 3> settingTexts() const;
     void InitSumSeries();
     void ZeroSumSeries();
     void RebuildSum();

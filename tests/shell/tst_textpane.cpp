@@ -204,7 +204,7 @@ private Q_SLOTS:
         menu->close();
         f.window->CopyImage1Click();
         QCOMPARE(QGuiApplication::clipboard()->image().pixel(0, 0), qRgb(1, 2, 3));
-        QCOMPARE(copy->text(), QStringLiteral("Copy picture to clipboard"));
+        QCOMPARE(copy->text(), QStringLiteral("&Copy picture to clipboard"));
     }
 
     void fontSizeReloadsKeepingThePosition()

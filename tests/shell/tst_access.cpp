@@ -1,0 +1,286 @@
+// Keyboard and screen-reader access: every control of every topic is reached
+// with Tab and has an accessible name and description; pictures describe their
+// current state; menus have accelerators; Escape closes the dialogs.
+#include "MainFrmFixture.h"
+#include "chart/Chart.h"
+#include "gdi/PaintBox.h"
+#include "shell/Accelerators.h"
+#include "shell/Application.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSet>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+bool isControl(const QWidget *w)
+{
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QAbstractSlider *>(w) ||
+           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractItemView *>(w);
+}
+
+bool isPicture(const QWidget *w)
+{
+    return qobject_cast<const PaintBox *>(w) || qobject_cast<const Chart *>(w);
+}
+
+QString accessibleText(QWidget *w, QAccessible::Text which)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    return iface ? iface->text(which).trimmed() : QString();
+}
+
+// Scroll bars of a text pane or list belong to it, not to the window.
+bool insideScrollArea(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea *>(p)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The controls and pictures a user sees in the window.
+QList<QWidget *> visibleItems(QWidget *window, bool (*kind)(const QWidget *))
+{
+    QList<QWidget *> items;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (kind(w) && w->isVisibleTo(window) && !insideScrollArea(w)) {
+            items << w;
+        }
+    }
+    return items;
+}
+
+QString describe(const QWidget *w)
+{
+    return QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+}
+
+} // namespace
+
+class TestAccess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { configureApplication(*qApp); }
+
+    void topics_data()
+    {
+        QTest::addColumn<int>("topic");
+        for (int topic = 1; topic <= Topics::Count; ++topic) {
+            QTest::newRow(qPrintable(Topics::menuCaption(topic))) << topic;
+        }
+    }
+
+    // Every enabled control on the page is in the Tab chain of the window.
+    void topics()
+    {
+        QFETCH(int, topic);
+        Fixture f;
+        f.chooseTopic(topic);
+        QSet<QWidget *> chain;
+        QWidget *w = f.window.get();
+        do {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                chain << w;
+            }
+            w = w->nextInFocusChain();
+        } while (w != f.window.get());
+
+        QStringList unreachable;
+        QStringList unnamed;
+        QStringList undescribed;
+        QWidget *window = f.window.get();
+        // The page's own controls and pictures are among those checked.
+        QWidget *page = f.window->findChild<QStackedWidget *>(QStringLiteral("MainPC"))->currentWidget();
+        QVERIFY(!visibleItems(page, isPicture).isEmpty());
+        QVERIFY(visibleItems(window, isControl).size() > 6); // the text pane has six buttons
+        for (QWidget *item : visibleItems(window, isControl)) {
+            if (item->isEnabled() && !chain.contains(item)) {
+                unreachable << describe(item);
+            }
+        }
+        for (QWidget *item : visibleItems(window, isControl) + visibleItems(window, isPicture)) {
+            if (accessibleText(item, QAccessible::Name).isEmpty()) {
+                unnamed << describe(item);
+            }
+            if (accessibleText(item, QAccessible::Description).isEmpty()) {
+                undescribed << describe(item);
+            }
+        }
+        QCOMPARE(unreachable, QStringList());
+        QCOMPARE(unnamed, QStringList());
+        QCOMPARE(undescribed, QStringList());
+    }
+
+    // What a screen reader hears of a picture follows the page's settings.
+    void descriptionsFollowState_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QStringList>("settings"); // slider=value
+        QTest::addColumn<QString>("expected");
+        // w = lambda D / d = 700 nm x 3 m / 1 mm
+        QTest::newRow("fringe spacing") << 1 << "FringePic" << QStringList{"YSlitSepHsb=100"}
+                                        << "Fringe spacing 2.1 mm: 700 nm light, slits 1.00 mm apart";
+        // sin(theta) = 400 nm x 600 per mm = 0.24
+        QTest::newRow("grating orders") << 3 << "GratingPic" << QStringList{"LinesHsb=600"}
+                                        << "Orders up to 4 are seen; the first order is at 13.9 degrees";
+        // 330 Hz: a wavelength of 1 m, and the microphone half a metre away
+        QTest::newRow("phase lag") << 7 << "SndSpdPic" << QStringList{"SndFreqHsb=33"}
+                                   << "lags the generator's by 0.50 wavelengths (180 degrees";
+        QTest::newRow("no damping") << 9 << "SHMpic" << QStringList{"shmDampHsb=0"} << "the motion is without damping";
+        // gamma = b / m = 2 per second = w0 = sqrt(k / m)
+        QTest::newRow("critical damping") << 9 << "SHMpic"
+                                          << QStringList{"shmMassHsb=25", "shmStiffHsb=1", "shmDampHsb=50"}
+                                          << "the motion is critically damped; the undamped period is 3.14 s";
+        QTest::newRow("over-damped") << 9 << "SHMpic" << QStringList{"shmDampHsb=500"} << "over-damped";
+        // 10 000 000 / 1000^2 per second with no absorber
+        QTest::newRow("count rate") << 10 << "GammaPic" << QStringList{"GmtHsb=1000", "ThickHsb=0"}
+                                    << "should count about 10 per second";
+        // Malus: cos 60 = 0.5, cos^2 60 = 0.25
+        QTest::newRow("Malus's law") << 16 << "PolarPic" << QStringList{"PolarHsb=60"}
+                                     << "50% of the field amplitude and 25% of the intensity";
+        QTest::newRow("at resonance") << 14 << "ResPic" << QStringList{"DriverHsb=50"}
+                                      << "Driven at 5.0 Hz with damping 1.00; the natural frequency is 5.0 Hz";
+        // N slits: the central maximum is N^2 times one slit's
+        QTest::newRow("chart") << 2 << "DifChart" << QStringList{"DifNslitsHsb=5"}
+                               << "interference pattern: 1801 points, largest value 25";
+        QTest::newRow("double gap") << 12 << "Rippic" << QStringList{} << "single gap 1.0 wavelengths wide";
+    }
+
+    void descriptionsFollowState()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, picture);
+        QFETCH(QStringList, settings);
+        QFETCH(QString, expected);
+        Fixture f;
+        f.chooseTopic(topic);
+        auto *target = f.window->findChild<QWidget *>(picture);
+        QVERIFY(target);
+        const QString before = accessibleText(target, QAccessible::Description);
+        for (const QString &setting : settings) {
+            const QStringList parts = setting.split(u'=');
+            auto *slider = f.window->findChild<QAbstractSlider *>(parts[0]);
+            QVERIFY2(slider, qPrintable(parts[0]));
+            slider->setValue(parts[1].toInt());
+        }
+        QApplication::processEvents();
+        const QString after = accessibleText(target, QAccessible::Description);
+        QVERIFY2(after.contains(expected), qPrintable(after));
+        if (!settings.isEmpty()) {
+            QVERIFY(after != before);
+        }
+    }
+
+    void accelerators_data()
+    {
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("word starts first") << QStringList{"Print", "Copy", "Show crosshair", "Time scale"}
+                                           << QStringList{"&Print", "&Copy", "&Show crosshair", "&Time scale"};
+        QTest::newRow("clash takes the next word") << QStringList{"Damped SHM", "Diffraction grating"}
+                                                   << QStringList{"&Damped SHM", "Diffraction &grating"};
+        QTest::newRow("then any letter") << QStringList{"white", "blue/gray", "sand", "pale yellow", "sea"}
+                                         << QStringList{"&white", "&blue/gray", "&sand", "&pale yellow", "s&ea"};
+        QTest::newRow("kept and respected") << QStringList{"E&xit", "Exit now"} << QStringList{"E&xit", "&Exit now"};
+        QTest::newRow("digits") << QStringList{"5", "10", "15", "20"} << QStringList{"&5", "&10", "15", "&20"};
+        QTest::newRow("literal ampersand") << QStringList{"Salt && pepper"} << QStringList{"Salt && pepper"};
+    }
+
+    void accelerators()
+    {
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, expected);
+        QCOMPARE(Accelerators::assign(captions), expected);
+    }
+
+    // Every item of every menu has its own accelerator within its menu.
+    void menusHaveAccelerators()
+    {
+        Fixture f;
+        for (QMenu *menu : f.window->findChildren<QMenu *>()) {
+            QSet<QChar> seen;
+            for (QAction *action : menu->actions()) {
+                if (action->isSeparator() || action->text() == QLatin1String("15")) {
+                    continue;
+                }
+                const qsizetype amp = action->text().indexOf(u'&');
+                QVERIFY2(amp >= 0, qPrintable(QString(menu->objectName() + QStringLiteral(": ") + action->text())));
+                const QChar key = action->text().at(amp + 1).toLower();
+                QVERIFY2(!seen.contains(key), qPrintable(QString(menu->objectName() + QStringLiteral(": ") + action->text())));
+                seen << key;
+            }
+        }
+        for (QAction *action : f.window->menuBar()->actions()) {
+            QVERIFY(action->text().contains(u'&'));
+        }
+    }
+
+    void escapeClosesDialogs_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("animation speed") << "setspeed1" << "AnimSpdFrm";
+        QTest::newRow("about") << "About1" << "AboutFrm";
+        QTest::newRow("print preview") << "Printtopic1" << "PrntPrevFrm";
+    }
+
+    void escapeClosesDialogs()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        Fixture f;
+        f.chooseTopic(9);
+        QString seen;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&seen] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                seen = modal->objectName();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        poll.start();
+        f.window->findChild<QAction *>(command)->trigger();
+        QCOMPARE(seen, dialog);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The sound page's keyboard is played from the keys: Tab reaches it, the
+    // arrows choose a note and the space bar sounds it.
+    void keyboardPlayedFromKeys()
+    {
+        Fixture f;
+        f.chooseTopic(5);
+        auto *keys = f.window->findChild<QWidget *>(QStringLiteral("KeyPic"));
+        auto *frequency = f.window->findChild<QAbstractSlider *>(QStringLiteral("FrequencySB"));
+        QVERIFY(keys->focusPolicy() & Qt::TabFocus);
+        keys->setFocus();
+        QTest::keyClick(keys, Qt::Key_Right);
+        QTest::keyClick(keys, Qt::Key_Right);
+        QCOMPARE(frequency->value(), 2);
+        QTest::keyClick(keys, Qt::Key_Left);
+        QCOMPARE(frequency->value(), 1);
+        QTest::keyClick(keys, Qt::Key_Space);
+        QVERIFY(accessibleText(keys, QAccessible::Description).contains(QLatin1String("278 Hz")));
+    }
+};
+
+QTEST_MAIN(TestAccess)
+#include "tst_access.moc"
