@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 PaintBox::PaintBox(QWidget *parent)
     : QWidget(parent)
@@ -81,6 +82,13 @@ void PaintBox::paintEvent(QPaintEvent *)
     ensurePainted();
     m_canvas->end();
     QPainter p(this);
+    // The picture keeps one pixel per logical pixel, as its drawing rules
+    // need. On a screen of two or three device pixels per logical pixel each
+    // becomes an exact square block; at a fractional ratio (1.5) blocks would
+    // alternate between one and two pixels and make strokes uneven, so the
+    // picture is scaled smoothly instead.
+    const qreal ratio = devicePixelRatioF();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::round(ratio));
     p.drawImage(0, 0, m_surface);
 }
 
