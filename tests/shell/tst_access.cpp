@@ -239,6 +239,7 @@ private Q_SLOTS:
         QTest::newRow("animation speed") << "setspeed1" << "AnimSpdFrm";
         QTest::newRow("about") << "About1" << "AboutFrm";
         QTest::newRow("print preview") << "Printtopic1" << "PrntPrevFrm";
+        QTest::newRow("magnified picture") << "$WaveSplash.jpg" << "BigPicFrm";
     }
 
     void escapeClosesDialogs()
@@ -257,7 +258,11 @@ private Q_SLOTS:
             }
         });
         poll.start();
-        f.window->findChild<QAction *>(command)->trigger();
+        if (command.startsWith(u'$')) {
+            QVERIFY(f.window->viewerHotSpotClick(command));
+        } else {
+            f.window->findChild<QAction *>(command)->trigger();
+        }
         QCOMPARE(seen, dialog);
         QVERIFY(!QApplication::activeModalWidget());
     }
