@@ -87,10 +87,4 @@ void describe(QWidget *widget, const QString &name, std::function<QString()> des
     widget->setAccessibleName(name);
 }
 
-QString descriptionOf(const QWidget *widget)
-{
-    const Describer *d = describerOf(widget);
-    return d ? d->text() : widget->accessibleDescription();
-}
-
 } // namespace ScreenReader

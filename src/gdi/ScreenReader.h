@@ -19,7 +19,4 @@ void markAsPicture(QWidget *widget);
 // Names a picture and gives it a description computed on request.
 void describe(QWidget *widget, const QString &name, std::function<QString()> description);
 
-// The description as a screen reader would read it now.
-QString descriptionOf(const QWidget *widget);
-
 } // namespace ScreenReader
