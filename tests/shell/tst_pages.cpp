@@ -71,6 +71,10 @@ private Q_SLOTS:
         for (const QString &src : matches(html, QStringLiteral("<img[^>]*src=\"([^\"]+)\""))) {
             QVERIFY2(!QImage(HtmlViewer::resolvePath(htmlDir() + src)).isNull(), qPrintable(src));
         }
+        // Every picture has a text alternative for a screen reader.
+        for (const QString &tag : matches(html, QStringLiteral("(<img[^>]*>)"))) {
+            QVERIFY2(tag.contains(QLatin1String(" alt=\"")), qPrintable(page + QStringLiteral(": ") + tag));
+        }
     }
 
     // The teaching pages have their parts, and every topic's page is reached from the index.
