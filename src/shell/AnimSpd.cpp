@@ -114,6 +114,8 @@ TAnimSpdFrm::TAnimSpdFrm(QWidget *parent)
     m_bar->setPageStep(10);
     m_bar->setValue(50);
     m_bar->setGeometry(16, 48, 246, 40);
+    m_bar->setAccessibleName(tr("animation speed"));
+    m_bar->setAccessibleDescription(tr("From slow on the left to fast on the right"));
 
     auto *apply = new QPushButton(tr("apply"), this);
     apply->setObjectName(QStringLiteral("SpeedButton1"));

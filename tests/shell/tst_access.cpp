@@ -251,9 +251,16 @@ private Q_SLOTS:
         QString seen;
         QTimer poll;
         poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, this, [&seen] {
+        QStringList unnamed;
+        connect(&poll, &QTimer::timeout, this, [&seen, &unnamed] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
                 seen = modal->objectName();
+                // The dialog's own controls are named for a screen reader too.
+                for (QWidget *item : visibleItems(modal, isControl)) {
+                    if (accessibleText(item, QAccessible::Name).isEmpty()) {
+                        unnamed << describe(item);
+                    }
+                }
                 QTest::keyClick(modal, Qt::Key_Escape);
             }
         });
@@ -264,6 +271,7 @@ private Q_SLOTS:
             f.window->findChild<QAction *>(command)->trigger();
         }
         QCOMPARE(seen, dialog);
+        QCOMPARE(unnamed, QStringList());
         QVERIFY(!QApplication::activeModalWidget());
     }
 
