@@ -3,8 +3,11 @@
 #include "ScreenReader.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
@@ -90,6 +93,46 @@ void PaintBox::paintEvent(QPaintEvent *)
     const qreal ratio = devicePixelRatioF();
     p.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::round(ratio));
     p.drawImage(0, 0, m_surface);
+    // The focus frame is drawn over the picture on the screen only; the
+    // surface, which is printed and copied, never holds it.
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+    }
+}
+
+void PaintBox::setKeyHandler(KeyHandler handler)
+{
+    m_keys = std::move(handler);
+    setFocusPolicy(m_keys ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void PaintBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_keys || !m_keys(*event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PaintBox::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!m_keys || !m_keys(*event)) {
+        QWidget::keyReleaseEvent(event);
+    }
+}
+
+void PaintBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PaintBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PaintBox::resizeEvent(QResizeEvent *event)

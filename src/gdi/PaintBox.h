@@ -5,6 +5,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
+class QKeyEvent;
+
 // A picture control that keeps its picture. Handlers draw on its canvas at any
 // time (XOR markers included); the surface is shown as drawn. The paint signal
 // asks for a full redraw when the surface was never drawn, was resized, or the
@@ -26,6 +30,12 @@ public:
     // Runs the paint handler now if a redraw is pending.
     void ensurePainted();
 
+    // Lets a picture that answers the mouse answer keys as well: it then
+    // takes the focus from Tab and clicks and shows a focus frame. The handler
+    // returns true for the keys it used; the others go on to the page.
+    using KeyHandler = std::function<bool(const QKeyEvent &)>;
+    void setKeyHandler(KeyHandler handler);
+
     // Keeps a dragged pointer on the picture: returns the position clamped to
     // the control and, where the platform allows, moves the pointer back there.
     QPoint confinePointer(QPoint position);
@@ -43,12 +53,17 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void recreateSurface(QSize size);
 
     QImage m_surface;
     std::unique_ptr<Gdi::Canvas> m_canvas;
+    KeyHandler m_keys;
     bool m_dirty = true;
     bool m_inPaint = false;
 };

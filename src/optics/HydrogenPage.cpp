@@ -7,6 +7,7 @@
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
 
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -49,6 +50,31 @@ HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
     connect(m_start, &QPushButton::clicked, this, &HydrogenPage::SpecStartBtnClick);
     connect(m_abort, &QPushButton::clicked, this, &HydrogenPage::SpecAbortClick);
 
+    // From the keyboard: the arrows point at the transitions in turn and
+    // Enter or the space bar shows the one pointed at.
+    m_diagram->setKeyHandler([this](const QKeyEvent &key) {
+        const int k = key.key();
+        if (k == Qt::Key_Right || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Up) {
+            if (key.type() == QEvent::KeyPress) {
+                constexpr int n = EmSpectra::Transitions;
+                const bool forward = k == Qt::Key_Right || k == Qt::Key_Down;
+                if (m_hovered <= 0) {
+                    setHovered(forward ? 1 : n);
+                } else {
+                    setHovered(forward ? m_hovered % n + 1 : (m_hovered + n - 2) % n + 1);
+                }
+            }
+            return true;
+        }
+        if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) {
+            if (key.type() == QEvent::KeyPress && m_hovered > 0) {
+                runTransition(m_hovered);
+            }
+            return true;
+        }
+        return false;
+    });
+
     // Spoken wavelengths of a transition's line, upper level to lower.
     const auto line = [this](int i) {
         const EmSpectra::Transition &t = m_table[std::size_t(i - 1)];
@@ -66,7 +92,8 @@ HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
         return text;
     });
     ScreenReader::describe(m_diagram, tr("energy levels of hydrogen"), [this, line] {
-        QString text = tr("Energy levels from n = 1 upwards, with arrows for the twelve transitions.");
+        QString text = tr("Energy levels from n = 1 upwards, with arrows for the twelve transitions. The arrow keys "
+                          "point at them in turn; Enter shows the one pointed at.");
         if (m_hovered > 0) {
             text += QLatin1Char(' ') + tr("Pointed at: %1.").arg(line(m_hovered));
         }
@@ -95,15 +122,20 @@ void HydrogenPage::HSpecPicMouseMove(int x, int y)
 {
     const int i = EmSpectra::hitTest(m_table, QPoint(x, y));
     m_diagram->setCursor(i > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (i == m_hovered) {
+    setHovered(i);
+}
+
+void HydrogenPage::setHovered(int transition)
+{
+    if (transition == m_hovered) {
         return;
     }
     if (m_hovered > 0) {
         toggleMarker(m_hovered);
     }
-    m_hovered = i;
-    if (i > 0) {
-        toggleMarker(i);
+    m_hovered = transition;
+    if (transition > 0) {
+        toggleMarker(transition);
     }
 }
 

@@ -30,6 +30,8 @@ private:
     void HSpecPicMouseMove(int x, int y);
     void drawDiagram(std::optional<QPoint> electron = std::nullopt);
     void toggleMarker(int transition);
+    // Points at a transition (0 for none): its line is marked in the strip.
+    void setHovered(int transition);
     // Runs one fall; false if the stop flag ended it (or the page went away).
     bool fall(int transition);
 

@@ -5,6 +5,7 @@
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 
 using namespace PageControls;
@@ -36,10 +37,17 @@ EMWavePage::EMWavePage(Session &session, QWidget *parent)
     });
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
 
+    m_pic->setKeyHandler([this](const QKeyEvent &key) {
+        if (key.type() != QEvent::KeyPress || !Wave3D::turnByKey(this->session().view3D.em, key.key())) {
+            return false;
+        }
+        EMWaveHsbChange();
+        return true;
+    });
     ScreenReader::describe(m_pic, tr("electromagnetic wave in three dimensions"), [this] {
         const Wave3D::View &view = this->session().view3D.em;
         return tr("The electric and magnetic fields oscillate in phase, at right angles to each other and to the "
-                  "direction of travel. Wave position %1 of %2; the view is tilted %3 degrees and turned %4 degrees.")
+                  "direction of travel. Wave position %1 of %2; the view is tilted %3 degrees and turned %4 degrees; the arrow keys turn it.")
             .arg(m_phase->value())
             .arg(m_phase->maximum())
             .arg(view.tilt)

@@ -8,6 +8,7 @@
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -78,6 +79,14 @@ PolarPage::PolarPage(Session &session, QWidget *parent)
     });
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
 
+    m_pic->setKeyHandler([this](const QKeyEvent &key) {
+        if (key.type() != QEvent::KeyPress || m_polarPanel->isHidden() ||
+            !Wave3D::turnByKey(this->session().view3D.polar, key.key())) {
+            return false;
+        }
+        Wave3D::DrawPolarizer(m_pic->canvas(), this->session().view3D, m_rotation->value());
+        return true;
+    });
     ScreenReader::describe(m_pic, tr("polarized light and a polaroid"), [this] {
         if (m_polarPanel->isHidden()) {
             return tr("Unpolarized light seen almost end-on: its plane of polarization keeps changing at random.");

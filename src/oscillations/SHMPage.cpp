@@ -11,11 +11,13 @@
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -85,6 +87,17 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
     // A redraw wipes the crosshair.
     connect(m_chart, &Chart::afterDraw, this, [this] { m_crosshair = QPoint(-1, -1); });
 
+    // Up and down move the mass's starting point, as dragging it does.
+    m_pic->setKeyHandler([this](const QKeyEvent &key) {
+        if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down) {
+            return false;
+        }
+        if (key.type() == QEvent::KeyPress) {
+            m_x0 = std::clamp(std::round(m_x0) + (key.key() == Qt::Key_Up ? 1 : -1), -10.0, 10.0);
+            UpdateSHMgraph();
+        }
+        return true;
+    });
     m_chart->setAccessibleName(tr("displacement against time"));
     ScreenReader::describe(m_pic, tr("mass on a spring"), [this] {
         // The motion's kind follows from the decay rate gamma = b/m against
@@ -101,7 +114,8 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
         } else {
             motion = gamma < w0 ? tr("under-damped") : tr("over-damped");
         }
-        return tr("%1, %2, %3: released from displacement %4, the motion is %5; the undamped period is %6 s.")
+        return tr("%1, %2, %3: released from displacement %4 (the up and down keys move it), the motion is %5; the undamped "
+                  "period is %6 s.")
             .arg(m_massLabel->text(), m_stiffLabel->text(), m_dampLabel->text(), Gdi::formatF(m_x0, 1), motion,
                  Gdi::formatF(2 * std::numbers::pi / w0));
     });

@@ -363,4 +363,21 @@ bool Drag::move(QPoint at, View &view) const
     return false;
 }
 
+bool turnByKey(View &view, int key)
+{
+    constexpr int Step = 5;
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Left:
+        view.turn = std::clamp(view.turn + (key == Qt::Key_Right ? Step : -Step), -90, 90);
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        view.tilt = std::clamp(view.tilt + (key == Qt::Key_Up ? Step : -Step), -90, 90);
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace Wave3D

@@ -96,4 +96,9 @@ private:
     QPoint m_origin;
 };
 
+// The arrow keys turn a picture as a drag does, 5 degrees a press: right and
+// left about the vertical axis, up and down about the horizontal one, each
+// within -90..90. False for any other key.
+bool turnByKey(View &view, int key);
+
 } // namespace Wave3D

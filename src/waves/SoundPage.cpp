@@ -77,39 +77,31 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
                   "bar plays it while held.")
             .arg(Sound::KeyFrequency(m_frequency->value()));
     });
-    // The keyboard also answers keys: arrows choose, space plays.
-    m_keyPic->setFocusPolicy(Qt::StrongFocus);
-    m_keyPic->installEventFilter(this);
-}
-
-bool SoundPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_keyPic || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)) {
-        return TopicPage::eventFilter(watched, event);
-    }
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (event->type() == QEvent::KeyPress) {
-        switch (key->key()) {
+    // The keyboard also answers keys: the arrows choose a note, the space bar
+    // plays it while held.
+    m_keyPic->setKeyHandler([this](const QKeyEvent &key) {
+        const bool press = key.type() == QEvent::KeyPress;
+        switch (key.key()) {
         case Qt::Key_Left:
-            m_frequency->setValue(m_frequency->value() - 1);
-            return true;
         case Qt::Key_Right:
-            m_frequency->setValue(m_frequency->value() + 1);
+            if (press) {
+                m_frequency->setValue(m_frequency->value() + (key.key() == Qt::Key_Left ? -1 : 1));
+            }
             return true;
         case Qt::Key_Space:
-            if (!key->isAutoRepeat()) {
+            if (key.isAutoRepeat()) {
+                return true;
+            }
+            if (press) {
                 playChosenNote();
+            } else {
+                KeyPicMouseUp();
             }
             return true;
         default:
             return false;
         }
-    }
-    if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
-        KeyPicMouseUp();
-        return true;
-    }
-    return false;
+    });
 }
 
 SoundPage::~SoundPage() = default;

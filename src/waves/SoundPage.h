@@ -27,9 +27,6 @@ public:
     void KeyPicMouseDown(QPoint at);
     void KeyPicMouseUp();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void drawWave();
     void playChosenNote();

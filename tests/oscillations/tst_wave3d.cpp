@@ -331,6 +331,36 @@ private Q_SLOTS:
         QCOMPARE(session.view3D.scale, 0.5);
         QCOMPARE(pic->cursor().shape(), Qt::PointingHandCursor);
     }
+
+    void turnByKey_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("tilt");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<bool>("used");
+        QTest::addColumn<int>("tiltAfter");
+        QTest::addColumn<int>("turnAfter");
+        QTest::newRow("right") << int(Qt::Key_Right) << -12 << 31 << true << -12 << 36;
+        QTest::newRow("left") << int(Qt::Key_Left) << -12 << 31 << true << -12 << 26;
+        QTest::newRow("up") << int(Qt::Key_Up) << -12 << 31 << true << -7 << 31;
+        QTest::newRow("down stops at -90") << int(Qt::Key_Down) << -88 << 0 << true << -90 << 0;
+        QTest::newRow("right stops at 90") << int(Qt::Key_Right) << 0 << 90 << true << 0 << 90;
+        QTest::newRow("other key") << int(Qt::Key_Space) << 3 << 4 << false << 3 << 4;
+    }
+
+    void turnByKey()
+    {
+        QFETCH(int, key);
+        QFETCH(int, tilt);
+        QFETCH(int, turn);
+        QFETCH(bool, used);
+        QFETCH(int, tiltAfter);
+        QFETCH(int, turnAfter);
+        Wave3D::View view{tilt, turn, {200, 200}};
+        QCOMPARE(Wave3D::turnByKey(view, key), used);
+        QCOMPARE(view.tilt, tiltAfter);
+        QCOMPARE(view.turn, turnAfter);
+    }
 };
 
 QTEST_MAIN(TestWave3D)
