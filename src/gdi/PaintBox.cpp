@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
@@ -93,13 +91,14 @@ void PaintBox::paintEvent(QPaintEvent *)
     const qreal ratio = devicePixelRatioF();
     p.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::round(ratio));
     p.drawImage(0, 0, m_surface);
-    // The focus frame is drawn over the picture on the screen only; the
-    // surface, which is printed and copied, never holds it.
-    if (hasFocus()) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+    // Once the keyboard has moved the focus (as the style's own focus frames
+    // do), a picture with the focus shows a frame in the highlight colour. It
+    // is drawn on the screen only; the surface, which is printed and copied,
+    // never holds it.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

@@ -302,8 +302,19 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         Fixture f;
         f.chooseTopic(topic);
-        auto *target = f.window->findChild<QWidget *>(picture);
+        auto *target = f.window->findChild<PaintBox *>(picture);
         QVERIFY(target->focusPolicy() & Qt::TabFocus);
+        // With the focus, a dotted frame shows on the screen but never on the
+        // picture itself, which is what gets printed and copied.
+        QApplication::setActiveWindow(f.window.get());
+        f.window->setAttribute(Qt::WA_KeyboardFocusChange); // as a Tab press sets it
+        target->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(target->hasFocus());
+        target->ensurePainted();
+        const QImage surface = target->surface().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(target->grab().toImage().convertToFormat(QImage::Format_RGB32) != surface);
+        target->clearFocus();
+        QCOMPARE(target->grab().toImage().convertToFormat(QImage::Format_RGB32), surface);
         for (int key : keys) {
             QTest::keyClick(target, Qt::Key(key));
         }
