@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QRubberBand>
 #include <QSvgGenerator>
@@ -119,9 +120,46 @@ protected:
 
     void wheelEvent(QWheelEvent *event) override { event->ignore(); }
 
+    // The keyboard does what the mouse does: + zooms into the middle half of
+    // the plot, - undoes the zoom, the arrows pan by a tenth of the view.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QRect r = axisRect()->rect();
+        switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            zoomTo(r.adjusted(r.width() / 4, r.height() / 4, -r.width() / 4, -r.height() / 4));
+            break;
+        case Qt::Key_Minus:
+            m_chart->undoZoom();
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            const int sign = event->key() == Qt::Key_Left || event->key() == Qt::Key_Down ? -1 : 1;
+            QCPAxis *axis = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ? xAxis : yAxis;
+            axis->moveRange(sign * axis->range().size() / 10);
+            m_chart->m_zoomed = true;
+            replot(rpQueuedReplot);
+            Q_EMIT m_chart->scrolled();
+            break;
+        }
+        default:
+            QCustomPlot::keyPressEvent(event);
+        }
+    }
+
     void paintEvent(QPaintEvent *event) override
     {
         QCustomPlot::paintEvent(event);
+        // After keyboard navigation the chart with the focus shows a frame
+        // in the highlight colour (on the screen only, never when copied).
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            QPainter frame(this);
+            frame.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            frame.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
         if (!m_chart->m_crosshair) {
             return;
         }
@@ -187,6 +225,8 @@ Chart::Chart(QWidget *parent)
     , m_plot(new PlotWidget(this))
 {
     ScreenReader::markAsPicture(this);
+    m_plot->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_plot);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_plot);

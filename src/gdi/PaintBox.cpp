@@ -122,18 +122,6 @@ void PaintBox::keyReleaseEvent(QKeyEvent *event)
     }
 }
 
-void PaintBox::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void PaintBox::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 void PaintBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

@@ -138,6 +138,47 @@ private Q_SLOTS:
         QCOMPARE(f.chart.axisRange(Chart::Axis::Bottom), std::make_pair(0.0, 10.0));
     }
 
+    // The keyboard zooms and pans as the mouse does.
+    void keys_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<bool>("zoomed");
+        QTest::addColumn<double>("x0");
+        QTest::addColumn<double>("x1");
+        QTest::addColumn<double>("y0");
+        QTest::addColumn<double>("y1");
+        using K = QList<int>;
+        QTest::newRow("+ zooms into the middle half") << K{Qt::Key_Plus} << true << 2.5 << 7.5 << -5.0 << 5.0;
+        QTest::newRow("- undoes it") << K{Qt::Key_Plus, Qt::Key_Minus} << false << 0.0 << 10.0 << -10.0 << 10.0;
+        QTest::newRow("right pans a tenth") << K{Qt::Key_Right} << true << 1.0 << 11.0 << -10.0 << 10.0;
+        QTest::newRow("down pans a tenth") << K{Qt::Key_Down} << true << 0.0 << 10.0 << -12.0 << 8.0;
+        QTest::newRow("zoom then pan") << K{Qt::Key_Plus, Qt::Key_Left} << true << 2.0 << 7.0 << -5.0 << 5.0;
+        QTest::newRow("other keys do nothing") << K{Qt::Key_A, Qt::Key_Space} << false << 0.0 << 10.0 << -10.0 << 10.0;
+    }
+
+    void keys()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(bool, zoomed);
+        QFETCH(double, x0);
+        QFETCH(double, x1);
+        QFETCH(double, y0);
+        QFETCH(double, y1);
+        Fixture f;
+        QVERIFY(f.plot()->focusPolicy() & Qt::TabFocus);
+        for (int key : keys) {
+            QTest::keyClick(f.plot(), Qt::Key(key));
+            f.chart.replotNow();
+        }
+        QCOMPARE(f.chart.isZoomed(), zoomed);
+        // The zoom rectangle is whole pixels of the plot, so allow a little.
+        const auto near = [](double a, double b, double span) { return std::abs(a - b) <= span / 100; };
+        const auto [ax0, ax1] = f.chart.axisRange(Chart::Axis::Bottom);
+        const auto [ay0, ay1] = f.chart.axisRange(Chart::Axis::Left);
+        QVERIFY2(near(ax0, x0, 10) && near(ax1, x1, 10), qPrintable(QStringLiteral("%1 %2").arg(ax0).arg(ax1)));
+        QVERIFY2(near(ay0, y0, 20) && near(ay1, y1, 20), qPrintable(QStringLiteral("%1 %2").arg(ay0).arg(ay1)));
+    }
+
     void mouseNotifications()
     {
         Fixture f;
