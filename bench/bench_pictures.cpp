@@ -2,7 +2,7 @@
 #include "Session.h"
 #include "gdi/Canvas.h"
 #include "gdi/ProgramRandom.h"
-#include "optics/EmSpectra.h"
+#include "optics/HydrogenLines.h"
 #include "optics/Grating.h"
 #include "optics/Ripple.h"
 #include "optics/YDSlit.h"

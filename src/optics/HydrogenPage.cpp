@@ -75,29 +75,28 @@ HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
         return false;
     });
 
-    // Spoken wavelengths of a transition's line, upper level to lower.
-    const auto line = [this](int i) {
-        const EmSpectra::Transition &t = m_table[std::size_t(i - 1)];
-        return tr("n = %1 to n = %2, %3 nm")
-            .arg(t.upper)
-            .arg(t.lower)
-            .arg(Gdi::formatF(EmSpectra::photonWavelength(t.upper, t.lower), 0));
+    // A picture's fixed text, then the transition pointed at (if any), with
+    // its levels and the wavelength of its line.
+    const auto withPointed = [this](const QString &text, const QString &pointed) {
+        if (m_hovered <= 0) {
+            return text;
+        }
+        const EmSpectra::Transition &t = m_table[std::size_t(m_hovered - 1)];
+        return text + QLatin1Char(' ') +
+               pointed.arg(tr("n = %1 to n = %2, %3 nm")
+                               .arg(t.upper)
+                               .arg(t.lower)
+                               .arg(Gdi::formatF(EmSpectra::photonWavelength(t.upper, t.lower), 0)));
     };
-    ScreenReader::describe(m_strip, tr("hydrogen spectrum lines"), [this, line] {
-        QString text = tr("Twelve lines: the Lyman series in the ultraviolet, Balmer in the visible, Paschen in the "
-                          "infrared.");
-        if (m_hovered > 0) {
-            text += QLatin1Char(' ') + tr("Marked: %1.").arg(line(m_hovered));
-        }
-        return text;
+    ScreenReader::describe(m_strip, tr("hydrogen spectrum lines"), [withPointed] {
+        return withPointed(tr("Twelve lines: the Lyman series in the ultraviolet, Balmer in the visible, Paschen in "
+                              "the infrared."),
+                           tr("Marked: %1."));
     });
-    ScreenReader::describe(m_diagram, tr("energy levels of hydrogen"), [this, line] {
-        QString text = tr("Energy levels from n = 1 upwards, with arrows for the twelve transitions. The arrow keys "
-                          "point at them in turn; Enter shows the one pointed at.");
-        if (m_hovered > 0) {
-            text += QLatin1Char(' ') + tr("Pointed at: %1.").arg(line(m_hovered));
-        }
-        return text;
+    ScreenReader::describe(m_diagram, tr("energy levels of hydrogen"), [withPointed] {
+        return withPointed(tr("Energy levels from n = 1 upwards, with arrows for the twelve transitions. The arrow "
+                              "keys point at them in turn; Enter shows the one pointed at."),
+                           tr("Pointed at: %1."));
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EmSpectra.h"
+#include "HydrogenLines.h"
 #include "TopicPage.h"
 
 class PaintBox;

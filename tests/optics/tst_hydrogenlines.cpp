@@ -1,6 +1,6 @@
 #include "Session.h"
 #include "gdi/PaintBox.h"
-#include "optics/EmSpectra.h"
+#include "optics/HydrogenLines.h"
 #include "optics/HydrogenPage.h"
 
 #include <QPushButton>
@@ -47,7 +47,7 @@ struct Fixture
 
 } // namespace
 
-class TestEmSpectra : public QObject
+class TestHydrogenLines : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -226,5 +226,5 @@ private Q_SLOTS:
 };
 
 
-QTEST_MAIN(TestEmSpectra)
-#include "tst_emspectra.moc"
+QTEST_MAIN(TestHydrogenLines)
+#include "tst_hydrogenlines.moc"

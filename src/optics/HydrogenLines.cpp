@@ -1,4 +1,4 @@
-#include "EmSpectra.h"
+#include "HydrogenLines.h"
 
 #include "Grating.h"
 #include "gdi/GdiMath.h"
