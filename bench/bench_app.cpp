@@ -3,9 +3,6 @@
 #include "HelpSystem.h"
 #include "MainFrm.h"
 #include "Session.h"
-#include "chart/Chart.h"
-#include "oscillations/ResonancePage.h"
-#include "waves/SumWavePage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -92,46 +89,6 @@ double median(std::vector<double> values)
 }
 
 } // namespace
-
-// Superposition: adding a wave refills the 721 points of the 1440-degree range in place.
-static void BM_Chart_SuperpositionAdd(benchmark::State &state)
-{
-    Session session;
-    SumWavePage page(session);
-    page.resize(470, 500);
-    page.startUp();
-    page.show();
-    page.N360degrees1Click(3);
-    settle();
-    const FrameBudget budget;
-    for (auto _ : state) {
-        page.spAddWaveBtnClick();
-        page.chart()->replotNow();
-    }
-    budget.report(state);
-}
-BENCHMARK(BM_Chart_SuperpositionAdd)->Unit(benchmark::kMillisecond);
-
-// Resonance: a damping change refills the 101-point response curve.
-static void BM_Chart_ResonanceRefill(benchmark::State &state)
-{
-    Session session;
-    ResonancePage page(session);
-    page.resize(450, 500);
-    page.startUp();
-    page.show();
-    settle();
-    auto *damping = page.findChild<QScrollBar *>(QStringLiteral("ResDampingHsb"));
-    int value = 25;
-    const FrameBudget budget;
-    for (auto _ : state) {
-        value = value == 200 ? 25 : value + 1;
-        damping->setValue(value);
-        page.chart()->replotNow();
-    }
-    budget.report(state);
-}
-BENCHMARK(BM_Chart_ResonanceRefill)->Unit(benchmark::kMillisecond);
 
 // Start-up to the main window's first paint, each run a new process started the
 // same way as a bare main window with a text pane showing the same index page,
