@@ -23,18 +23,18 @@ public:
     {
         return QMessageBox::Yes;
     }
-    void error(QWidget *, const QString &) override {}
+    void error(QWidget *, const QString &) override { }
     bool choosePrinter(QWidget *, QPrinter &, bool, int, int) override { return false; }
-    void openExternal(const QUrl &) override {}
+    void openExternal(const QUrl &) override { }
 };
 
 class NoHelp : public HelpSystem
 {
 public:
-    void showContext(int) override {}
-    void showContents() override {}
-    void searchPartialKey() override {}
-    void quit() override {}
+    void showContext(int) override { }
+    void showContents() override { }
+    void searchPartialKey() override { }
+    void quit() override { }
 };
 
 TMainFrm::Options options()

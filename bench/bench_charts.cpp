@@ -31,9 +31,9 @@ static void BM_MultiSlitRefill(benchmark::State &state)
     }
     budget.report(state);
 }
-BENCHMARK(BM_MultiSlitRefill)->Unit(benchmark::kMillisecond)->ComputeStatistics("max", [](const std::vector<double> &v) {
-    return *std::max_element(v.begin(), v.end());
-});
+BENCHMARK(BM_MultiSlitRefill)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("max", [](const std::vector<double> &v) { return *std::max_element(v.begin(), v.end()); });
 
 // Superposition: adding a wave refills the 721 points of the 1440-degree range in place.
 static void BM_Chart_SuperpositionAdd(benchmark::State &state)

@@ -2,8 +2,8 @@
 #include "Session.h"
 #include "gdi/Canvas.h"
 #include "gdi/ProgramRandom.h"
-#include "optics/HydrogenLines.h"
 #include "optics/Grating.h"
+#include "optics/HydrogenLines.h"
 #include "optics/Ripple.h"
 #include "optics/YDSlit.h"
 #include "oscillations/Gamma.h"
@@ -44,16 +44,25 @@ const QSize Fringe(410, 55);
 } // namespace
 
 // PICTURE(name, surface size, { drawing on canvas c })
-#define PICTURE(name, size, ...)                                                                                      \
-    static void BM_Picture_##name(benchmark::State &state)                                                            \
-    {                                                                                                                 \
-        picture(state, size, [&](Gdi::Canvas & c) __VA_ARGS__);                                                       \
-    }                                                                                                                 \
+#define PICTURE(name, size, ...)                                                                                       \
+    static void BM_Picture_##name(benchmark::State &state)                                                             \
+    {                                                                                                                  \
+        picture(state, size, [&](Gdi::Canvas & c) __VA_ARGS__);                                                        \
+    }                                                                                                                  \
     BENCHMARK(BM_Picture_##name)->Unit(benchmark::kMicrosecond);
 
-PICTURE(YoungFringes_default, Fringe, { YDSlit::DrawFringes(c, Qt::red, 0, 50); YDSlit::DrawFringeScale(c); })
-PICTURE(YoungFringes_heaviest, Fringe, { YDSlit::DrawFringes(c, QColor(255, 0, 255), 2500, 100); YDSlit::DrawFringeScale(c); })
-PICTURE(YoungApparatus, QSize(370, 133), { YDSlit::DrawMetreRule(c, 0, 0); YDSlit::DrawApparatus(c, 0, 33, Qt::red, 0); })
+PICTURE(YoungFringes_default, Fringe, {
+    YDSlit::DrawFringes(c, Qt::red, 0, 50);
+    YDSlit::DrawFringeScale(c);
+})
+PICTURE(YoungFringes_heaviest, Fringe, {
+    YDSlit::DrawFringes(c, QColor(255, 0, 255), 2500, 100);
+    YDSlit::DrawFringeScale(c);
+})
+PICTURE(YoungApparatus, QSize(370, 133), {
+    YDSlit::DrawMetreRule(c, 0, 0);
+    YDSlit::DrawApparatus(c, 0, 33, Qt::red, 0);
+})
 PICTURE(Grating_default, QSize(300, 384), {
     Grating::DrawSpectrometer(c, 0, 84, 0, 300, 400, 2);
     Grating::DrawTelescopeView(c, 400, 300, 0);

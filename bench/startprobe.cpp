@@ -51,7 +51,9 @@ long peakResidentKilobytes()
 class FirstPaint : public QObject
 {
 public:
-    explicit FirstPaint(std::function<void()> then) : m_then(std::move(then)) {}
+    explicit FirstPaint(std::function<void()> then)
+        : m_then(std::move(then))
+    { }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -200,8 +200,7 @@ private:
 
 ChartPainter::ChartPainter(QPaintDevice *device)
     : m_painter(new QCPPainter(device))
-{
-}
+{ }
 
 void ChartPainter::Deleter::operator()(QPainter *painter) const
 {
@@ -384,8 +383,9 @@ QString Chart::describe() const
     for (const Axis axis : {Axis::Bottom, Axis::Left}) {
         const QCPAxis *a = axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis;
         const auto [from, to] = axisRange(axis);
-        const QString label = a->label().isEmpty() ? (axis == Axis::Bottom ? tr("horizontal axis") : tr("vertical axis"))
-                                                   : a->label();
+        const QString label = a->label().isEmpty()
+                                  ? (axis == Axis::Bottom ? tr("horizontal axis") : tr("vertical axis"))
+                                  : a->label();
         parts << tr("%1 from %2 to %3").arg(label, number(from, to - from), number(to, to - from));
     }
     if (m_zoomed) {

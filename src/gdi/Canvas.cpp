@@ -50,14 +50,12 @@ QPoint lastPixelBefore(QPoint from, QPoint to)
 
 Canvas::Canvas(QPaintDevice *device)
     : m_device(device)
-{
-}
+{ }
 
 Canvas::Canvas(QPainter *painter)
     : m_device(painter->device())
     , m_external(painter)
-{
-}
+{ }
 
 Canvas::~Canvas()
 {
@@ -285,8 +283,7 @@ void Canvas::textOut(int x, int y, const QString &text)
         p.rotate(-font.escapement / 10.0);
     }
     if (brush.style == BrushStyle::Solid) {
-        p.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
-                   brush.color);
+        p.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), brush.color);
     }
     p.setPen(font.color);
     p.drawText(0, metrics.ascent(), text);

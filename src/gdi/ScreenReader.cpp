@@ -33,7 +33,8 @@ private:
 Describer *describerOf(const QObject *object)
 {
     // Found by name: the class has no meta-object of its own to be found by.
-    QObject *child = object ? object->findChild<QObject *>(objectNameOfDescriber(), Qt::FindDirectChildrenOnly) : nullptr;
+    QObject *child = object ? object->findChild<QObject *>(objectNameOfDescriber(), Qt::FindDirectChildrenOnly)
+                            : nullptr;
     return static_cast<Describer *>(child);
 }
 
@@ -43,8 +44,7 @@ class PictureAccessible : public QAccessibleWidget
 public:
     explicit PictureAccessible(QWidget *widget)
         : QAccessibleWidget(widget, QAccessible::Graphic)
-    {
-    }
+    { }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description) {

@@ -2,8 +2,8 @@
 
 #include "GraphCommands.h"
 #include "Hints.h"
-#include "PageControls.h"
 #include "NSlitDif.h"
+#include "PageControls.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"

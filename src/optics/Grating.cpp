@@ -72,8 +72,7 @@ Table table(int screenMode)
     return screenMode == 1 ? Table{130, 100} : Table{150, 110};
 }
 
-void DrawSpectrometer(Gdi::Canvas &target, int x, int y, int telescope, int linesPerMm, int wavelength,
-                      int screenMode)
+void DrawSpectrometer(Gdi::Canvas &target, int x, int y, int telescope, int linesPerMm, int wavelength, int screenMode)
 {
     const auto [q, r] = table(screenMode);
     Gdi::Bitmap bitmap(2 * q, 2 * q);

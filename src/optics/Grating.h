@@ -31,8 +31,7 @@ Table table(int screenMode);
 
 // The plan view (2Q by 2Q) with the telescope turned by `telescope` tenths of a
 // degree (the page passes -T); copied to (x, y).
-void DrawSpectrometer(Gdi::Canvas &target, int x, int y, int telescope, int linesPerMm, int wavelength,
-                      int screenMode);
+void DrawSpectrometer(Gdi::Canvas &target, int x, int y, int telescope, int linesPerMm, int wavelength, int screenMode);
 // The view through the telescope (300 by 80) for view parameter V (= -T).
 void DrawTelescopeView(Gdi::Canvas &target, int wavelength, int linesPerMm, int view);
 

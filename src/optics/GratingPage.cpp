@@ -62,8 +62,8 @@ GratingPage::GratingPage(Session &session, QWidget *parent)
         int nearest = 0;
         const int top = Grating::highestOrder(lambda, lines);
         for (int m = -top; m <= top; ++m) {
-            if (std::abs(Grating::orderAngle(m, lambda, lines) - telescope) <
-                std::abs(Grating::orderAngle(nearest, lambda, lines) - telescope)) {
+            if (std::abs(Grating::orderAngle(m, lambda, lines) - telescope)
+                < std::abs(Grating::orderAngle(nearest, lambda, lines) - telescope)) {
                 nearest = m;
             }
         }

@@ -82,11 +82,11 @@ HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
             return text;
         }
         const EmSpectra::Transition &t = m_table[std::size_t(m_hovered - 1)];
-        return text + QLatin1Char(' ') +
-               pointed.arg(tr("n = %1 to n = %2, %3 nm")
-                               .arg(t.upper)
-                               .arg(t.lower)
-                               .arg(Gdi::formatF(EmSpectra::photonWavelength(t.upper, t.lower), 0)));
+        return text + QLatin1Char(' ')
+               + pointed.arg(tr("n = %1 to n = %2, %3 nm")
+                                 .arg(t.upper)
+                                 .arg(t.lower)
+                                 .arg(Gdi::formatF(EmSpectra::photonWavelength(t.upper, t.lower), 0)));
     };
     ScreenReader::describe(m_strip, tr("hydrogen spectrum lines"), [withPointed] {
         return withPointed(tr("Twelve lines: the Lyman series in the ultraviolet, Balmer in the visible, Paschen in "

@@ -49,9 +49,8 @@ RipplePage::RipplePage(Session &session, QWidget *parent)
 
     connect(m_pic, &PaintBox::paint, this, &RipplePage::drawFrame);
     connect(m_frame, &QScrollBar::valueChanged, this, &RipplePage::drawFrame);
-    connect(m_width, &QSlider::valueChanged, this, [this] {
-        Ripple::DrawSingleSlitFrame(m_pic->canvas(), m_frame->value(), m_width->value(), BarrierX);
-    });
+    connect(m_width, &QSlider::valueChanged, this,
+            [this] { Ripple::DrawSingleSlitFrame(m_pic->canvas(), m_frame->value(), m_width->value(), BarrierX); });
     connect(m_separation, &QSlider::valueChanged, this, [this] {
         Ripple::DrawDoubleSlitFrame(m_pic->canvas(), m_frame->value(), m_separation->value(), true, BarrierX);
     });

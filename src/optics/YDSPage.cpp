@@ -117,7 +117,8 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
         YDSlit::DrawMetreRule(m_ydsPic->canvas(), 0, 0);
         YDSlit::DrawApparatus(m_ydsPic->canvas(), 0, 33, m_light, m_screen->value());
     });
-    connect(m_zoomPic, &PaintBox::paint, this, [this] { YDSlit::DrawZoomView(m_zoomPic->canvas(), m_screen->value()); });
+    connect(m_zoomPic, &PaintBox::paint, this,
+            [this] { YDSlit::DrawZoomView(m_zoomPic->canvas(), m_screen->value()); });
     connect(m_separation, &QScrollBar::valueChanged, this, &YDSPage::YSlitSepHsbChange);
     connect(m_screen, &QSlider::valueChanged, this, &YDSPage::ScreenHsbChange);
     connect(m_zoomBtn, &QToolButton::pressed, m_zoomPic, &QWidget::show);

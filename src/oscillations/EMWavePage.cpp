@@ -13,7 +13,8 @@ using namespace PageControls;
 EMWavePage::EMWavePage(Session &session, QWidget *parent)
     : TopicPage(session, 15, parent)
 {
-    m_pic = paintBox(this, "EMWavePic", QRect(2, 2, 400, 400), tr("Drag with left button to rotate; right button to pan."));
+    m_pic = paintBox(this, "EMWavePic", QRect(2, 2, 400, 400),
+                     tr("Drag with left button to rotate; right button to pan."));
     m_pic->setCursor(Qt::PointingHandCursor);
     m_phase = scrollBar(this, "EMWaveHsb", 0, 2880, 1530, QRect(2, 406, 400, 17),
                         tr("move wave|Scroll to animate the wave motion."));
@@ -47,7 +48,8 @@ EMWavePage::EMWavePage(Session &session, QWidget *parent)
     ScreenReader::describe(m_pic, tr("electromagnetic wave in three dimensions"), [this] {
         const Wave3D::View &view = this->session().view3D.em;
         return tr("The electric and magnetic fields oscillate in phase, at right angles to each other and to the "
-                  "direction of travel. Wave position %1 of %2; the view is tilted %3 degrees and turned %4 degrees; the arrow keys turn it.")
+                  "direction of travel. Wave position %1 of %2; the view is tilted %3 degrees and turned %4 degrees; "
+                  "the arrow keys turn it.")
             .arg(m_phase->value())
             .arg(m_phase->maximum())
             .arg(view.tilt)

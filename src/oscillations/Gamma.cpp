@@ -33,7 +33,7 @@ void drawZoom(Gdi::Canvas &target, int q, DrawParts drawParts)
     Gdi::Bitmap bitmap(120, 65);
     Gdi::Canvas &c = bitmap.canvas();
     arialFont(c);
-    int f = q / 10 - 3;     // the first label, in cm
+    int f = q / 10 - 3; // the first label, in cm
     const int sh = 4 * (q % 10);
     // The ruler's ends come into view near 0 mm and 3000 mm.
     const int left = f < 0 ? 4 * (10 * std::abs(f) - 15) - sh : 0;

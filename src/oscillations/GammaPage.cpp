@@ -85,20 +85,19 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
 
     m_background->setAccessibleDescription(tr("Take the source away and count the background radiation"));
     ScreenReader::describe(m_pic, tr("gamma source, absorber and detector on a bench"), [this] {
-        const QString setting =
-            m_background->isChecked()
-                ? tr("The source is away: the detector counts background only.")
-                : tr("The detector is %1 mm from the source behind %2 mm of absorber at %3 mm; it should count about "
-                     "%4 per second.")
-                      .arg(m_gmt->value())
-                      .arg(m_thick->value())
-                      .arg(m_absorber->value())
-                      .arg(Gamma::CountRate(m_gmt->value(), m_thick->value()));
+        const QString setting
+            = m_background->isChecked()
+                  ? tr("The source is away: the detector counts background only.")
+                  : tr("The detector is %1 mm from the source behind %2 mm of absorber at %3 mm; it should count about "
+                       "%4 per second.")
+                        .arg(m_gmt->value())
+                        .arg(m_thick->value())
+                        .arg(m_absorber->value())
+                        .arg(Gamma::CountRate(m_gmt->value(), m_thick->value()));
         return setting + tr(" The counter shows %1 after %2 s.").arg(m_count).arg(m_time->text());
     });
-    ScreenReader::describe(m_zoom, tr("magnified view of the scale"), [this] {
-        return tr("The detector is at %1 mm on the scale.").arg(m_gmt->value());
-    });
+    ScreenReader::describe(m_zoom, tr("magnified view of the scale"),
+                           [this] { return tr("The detector is at %1 mm on the scale.").arg(m_gmt->value()); });
 }
 
 void GammaPage::drawBench()

@@ -34,9 +34,9 @@ PolarPage::PolarPage(Session &session, QWidget *parent)
     m_polarPanel->setFixedHeight(44);
     m_rotation = scrollBar(m_polarPanel, "PolarHsb", 0, 360, 0, QRect(8, 22, 250, 17), tr("rotate polaroid"));
     m_rotationLabel = label(m_polarPanel, "RotPLabel", tr("rotation = 0"), QRect(8, 4, 200, 16));
-    QPushButton *unpolarized =
-        button(m_polarPanel, "UnpolarizedBtn", tr("unpolarized light"), QRect(270, 8, 120, 28),
-               tr("unpolarized light|Show unpolarized light, whose plane of polarization keeps changing"));
+    QPushButton *unpolarized = button(
+        m_polarPanel, "UnpolarizedBtn", tr("unpolarized light"), QRect(270, 8, 120, 28),
+        tr("unpolarized light|Show unpolarized light, whose plane of polarization keeps changing"));
 
     m_nonPolarPanel = new QWidget(this);
     m_nonPolarPanel->setObjectName(QStringLiteral("NonPolarPanel"));
@@ -80,8 +80,8 @@ PolarPage::PolarPage(Session &session, QWidget *parent)
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
 
     m_pic->setKeyHandler([this](const QKeyEvent &key) {
-        if (key.type() != QEvent::KeyPress || m_polarPanel->isHidden() ||
-            !Wave3D::turnByKey(this->session().view3D.polar, key.key())) {
+        if (key.type() != QEvent::KeyPress || m_polarPanel->isHidden()
+            || !Wave3D::turnByKey(this->session().view3D.polar, key.key())) {
             return false;
         }
         Wave3D::DrawPolarizer(m_pic->canvas(), this->session().view3D, m_rotation->value());

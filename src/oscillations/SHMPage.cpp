@@ -74,9 +74,8 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
     connect(m_chart, &Chart::scrolled, this, [this] { m_unzoom->setEnabled(true); });
 
     connect(m_pic, &PaintBox::paint, this, [this] { drawMass(m_x0); });
-    connect(m_pic, &PaintBox::mouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-        SHMpicMouseDown(x, y);
-    });
+    connect(m_pic, &PaintBox::mouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { SHMpicMouseDown(x, y); });
     connect(m_pic, &PaintBox::mouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { SHMpicMouseMove(x, y); });
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_buttonDown = 0; });
@@ -114,7 +113,8 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
         } else {
             motion = gamma < w0 ? tr("under-damped") : tr("over-damped");
         }
-        return tr("%1, %2, %3: released from displacement %4 (the up and down keys move it), the motion is %5; the undamped "
+        return tr("%1, %2, %3: released from displacement %4 (the up and down keys move it), the motion is %5; the "
+                  "undamped "
                   "period is %6 s.")
             .arg(m_massLabel->text(), m_stiffLabel->text(), m_dampLabel->text(), Gdi::formatF(m_x0, 1), motion,
                  Gdi::formatF(2 * std::numbers::pi / w0));

@@ -94,8 +94,7 @@ std::vector<QPoint> arrow(const ViewState &state, const Matrix &m, QPoint centre
                    {at(a, v), at(a - 8, h), at(a - 3, h), at(a - 3, 0), at(a + 3, 0), at(a + 3, h), at(a + 8, h)});
 }
 
-std::vector<QPoint> transverseArrow(const ViewState &state, const Matrix &m, QPoint centre, double a, int phase,
-                                    bool b)
+std::vector<QPoint> transverseArrow(const ViewState &state, const Matrix &m, QPoint centre, double a, int phase, bool b)
 {
     const double v = 100 * sinDegrees(phase);
     const double h = arrowHeadBase(v);
@@ -103,8 +102,7 @@ std::vector<QPoint> transverseArrow(const ViewState &state, const Matrix &m, QPo
     const auto at = [b, a](double along, double across) {
         return b ? Point3{a, across, along} : Point3{a, along, across};
     };
-    return project(state, m, centre,
-                   {at(v, 0), at(h, -4), at(h, -1), at(0, -1), at(0, 1), at(h, 1), at(h, 4)});
+    return project(state, m, centre, {at(v, 0), at(h, -4), at(h, -1), at(0, -1), at(0, 1), at(h, 1), at(h, 4)});
 }
 
 std::vector<QPoint> polaroidSquare(const ViewState &state, const Matrix &m, QPoint centre, double w, double h, double z)
@@ -124,8 +122,8 @@ std::vector<QPoint> polarizedWave(const ViewState &state, const Matrix &m, QPoin
 
 std::vector<Point3> doubleArrow(double l, double z)
 {
-    return {{0, l, z},      {-8, l - 10, z}, {-2, l - 10, z}, {-2, 10 - l, z}, {-8, 10 - l, z},
-            {0, -l, z},     {8, 10 - l, z},  {2, 10 - l, z},  {2, l - 10, z},  {8, l - 10, z}};
+    return {{0, l, z},  {-8, l - 10, z}, {-2, l - 10, z}, {-2, 10 - l, z}, {-8, 10 - l, z},
+            {0, -l, z}, {8, 10 - l, z},  {2, 10 - l, z},  {2, l - 10, z},  {8, l - 10, z}};
 }
 
 } // namespace
@@ -192,8 +190,9 @@ QPoint ProjectPoint(const ViewState &state, const Point3 &p, QPoint centre)
 
 std::vector<QPoint> BuildEWave(const ViewState &state, const Matrix &m, QPoint centre, int phase)
 {
-    return project(state, m, centre,
-                   waveShape([phase](int u) { return Point3{2.0 * u, 100 * sinDegrees(4 * u + phase), 0}; }));
+    return project(state, m, centre, waveShape([phase](int u) {
+                       return Point3{2.0 * u, 100 * sinDegrees(4 * u + phase), 0};
+                   }));
 }
 
 std::vector<QPoint> BuildBWaveUpper(const ViewState &state, const Matrix &m, QPoint centre, int phase)
@@ -305,8 +304,7 @@ void DrawPolarizer(Gdi::Canvas &target, const ViewState &state, int rotation)
     target.draw(0, 0, bitmap.image());
 }
 
-void DrawUnpolarized(Gdi::Canvas &target, ViewState &state, ProgramRandom &random, QPoint centre, int phase,
-                     bool renew)
+void DrawUnpolarized(Gdi::Canvas &target, ViewState &state, ProgramRandom &random, QPoint centre, int phase, bool renew)
 {
     if (renew) {
         state.randomTurn = random.next(180) - 90;

@@ -31,8 +31,8 @@ Point3 TransformPoint(const Point3 &p, const Matrix &m);
 // One picture's view: its rotation and the screen place of the scene origin.
 struct View
 {
-    int tilt = 0;  // degrees about x, -90..90
-    int turn = 0;  // degrees about y, -90..90
+    int tilt = 0; // degrees about x, -90..90
+    int turn = 0; // degrees about y, -90..90
     QPoint centre;
     Matrix matrix() const;
 };
@@ -42,12 +42,12 @@ struct ViewState
 {
     int width = 400;
     int height = 400;
-    int distance = 1000;  // of the eye from the origin, in scene units
-    double scale = 0.8;   // pixels per scene unit at the origin's depth
+    int distance = 1000; // of the eye from the origin, in scene units
+    double scale = 0.8; // pixels per scene unit at the origin's depth
     View em{-12, 31, {200, 200}};
     View polar{-16, 37, {200, 200}};
-    int randomTurn = 0;   // degrees, the unpolarized light's plane
-    int randomPhase = 0;  // degrees
+    int randomTurn = 0; // degrees, the unpolarized light's plane
+    int randomPhase = 0; // degrees
 };
 
 // Small screens: the pictures are width x height, centred, at scale 0.6.

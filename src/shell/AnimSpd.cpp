@@ -2,10 +2,10 @@
 
 #include "FormFont.h"
 
+#include <QAbstractSlider>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QLabel>
-#include <QAbstractSlider>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>

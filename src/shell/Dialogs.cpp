@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 QMessageBox::StandardButton MessageBoxDialogs::confirm(QWidget *parent, const QString &text,
                                                        QMessageBox::StandardButtons buttons)

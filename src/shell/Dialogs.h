@@ -14,7 +14,8 @@ public:
     virtual ~Dialogs() = default;
     // A confirmation box; returns the button chosen.
     virtual QMessageBox::StandardButton confirm(QWidget *parent, const QString &text,
-                                                QMessageBox::StandardButtons buttons) = 0;
+                                                QMessageBox::StandardButtons buttons)
+        = 0;
     // An error box with the error's own message and an OK button.
     virtual void error(QWidget *parent, const QString &text) = 0;
     // The print dialog; true when the user chose to print. With `pageRange`

@@ -4,8 +4,7 @@
 
 QtHelpSystem::QtHelpSystem(QString collectionFile)
     : m_collectionFile(std::move(collectionFile))
-{
-}
+{ }
 
 QtHelpSystem::~QtHelpSystem() = default;
 

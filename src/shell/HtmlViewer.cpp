@@ -179,8 +179,8 @@ QImage HtmlViewer::pictureAt(QPoint viewportPosition) const
         probe.setPosition(std::min(cursor.position() + offset, document()->characterCount() - 1));
         const QTextCharFormat format = probe.charFormat();
         if (format.isImageFormat()) {
-            const QVariant data =
-                document()->resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()));
+            const QVariant data = document()->resource(QTextDocument::ImageResource,
+                                                       QUrl(format.toImageFormat().name()));
             QImage image = qvariant_cast<QImage>(data);
             if (image.isNull()) {
                 image.loadFromData(data.toByteArray());

@@ -2,34 +2,33 @@
 
 #include "About.h"
 #include "Accelerators.h"
-#include "BigPic.h"
-#include "PrintPreview.h"
 #include "AnimSpd.h"
-#include "GraphCommands.h"
-#include "chart/Chart.h"
-#include "oscillations/SHMPage.h"
-#include "waves/SumWavePage.h"
+#include "BigPic.h"
 #include "ButtonIcons.h"
 #include "Dialogs.h"
 #include "FormFont.h"
+#include "GraphCommands.h"
 #include "HelpSystem.h"
 #include "Hints.h"
 #include "HtmlViewer.h"
 #include "JumpObject.h"
+#include "PrintPreview.h"
 #include "TopicPage.h"
 #include "TopicPages.h"
+#include "chart/Chart.h"
+#include "oscillations/SHMPage.h"
+#include "waves/SumWavePage.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QAbstractButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QUrl>
 #include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
@@ -37,6 +36,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 // The splitter between the page area and the text pane. The page area keeps a
@@ -295,9 +295,9 @@ void TMainFrm::createMenus()
     xaxis->menuAction()->setObjectName(QStringLiteral("Xaxis1"));
     m_xAxisMenu = xaxis;
     connect(xaxis, &QMenu::aboutToShow, this, &TMainFrm::Xaxis1Click);
-    for (const auto &[name, caption, tag] : {std::tuple{"N360degrees1", tr("360 degrees"), 1},
-                                             std::tuple{"N720degrees1", tr("720 degrees"), 2},
-                                             std::tuple{"N1440degrees1", tr("1440 degrees"), 3}}) {
+    for (const auto &[name, caption, tag] :
+         {std::tuple{"N360degrees1", tr("360 degrees"), 1}, std::tuple{"N720degrees1", tr("720 degrees"), 2},
+          std::tuple{"N1440degrees1", tr("1440 degrees"), 3}}) {
         QAction *item = addItem(xaxis, name, caption, tag);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, item] {
@@ -534,9 +534,8 @@ void TMainFrm::AppIdle()
     if (m_backBtn->isEnabled() != canBack) {
         m_backBtn->setEnabled(canBack);
     }
-    const bool notIndex = m_viewer->currentFile().compare(m_session.htmlDir + QStringLiteral("INDEX.HTM"),
-                                                          Qt::CaseInsensitive)
-                          != 0;
+    const bool notIndex
+        = m_viewer->currentFile().compare(m_session.htmlDir + QStringLiteral("INDEX.HTM"), Qt::CaseInsensitive) != 0;
     if (m_menuBtn->isEnabled() != notIndex) {
         m_menuBtn->setEnabled(notIndex);
     }
@@ -718,8 +717,8 @@ void TMainFrm::showPictureLink(const QString &url)
 {
     const QString path = BigPic::picturePath(m_session.htmlDir + QStringLiteral("images"), url);
     if (path.isEmpty()) {
-        m_dialogs->error(this, tr("The picture link \"%1\" does not name a picture in the pictures folder.")
-                                   .arg(url.mid(1)));
+        m_dialogs->error(this,
+                         tr("The picture link \"%1\" does not name a picture in the pictures folder.").arg(url.mid(1)));
         return;
     }
     const QImage picture(HtmlViewer::resolvePath(path));

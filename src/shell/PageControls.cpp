@@ -99,8 +99,7 @@ RadioGroup::RadioGroup(QWidget *parent, const char *name, const QString &caption
     for (int i = 0; i < items.size(); ++i) {
         auto *radio = new QRadioButton(items[i], this);
         radio->setChecked(i == selected);
-        radio->setAccessibleDescription(
-            tr("%1: choice %2 of %3").arg(caption.trimmed()).arg(i + 1).arg(items.size()));
+        radio->setAccessibleDescription(tr("%1: choice %2 of %3").arg(caption.trimmed()).arg(i + 1).arg(items.size()));
         layout->addWidget(radio);
         m_items.push_back(radio);
         connect(radio, &QRadioButton::clicked, this, [this, i] { Q_EMIT clicked(i); });

@@ -26,8 +26,7 @@ QSlider *trackBar(QWidget *parent, const char *name, int min, int max, int value
 QLabel *label(QWidget *parent, const char *name, const QString &text, QRect at);
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect at, const QString &hint = {});
 // A flat button, as the pages' speed buttons.
-QToolButton *flatButton(QWidget *parent, const char *name, const QString &caption, QRect at,
-                        const QString &hint = {});
+QToolButton *flatButton(QWidget *parent, const char *name, const QString &caption, QRect at, const QString &hint = {});
 PaintBox *paintBox(QWidget *parent, const char *name, QRect at, const QString &hint = {});
 // A panel with a white face and a lowered edge, behind a picture.
 QFrame *whitePanel(QWidget *parent, const char *name, QRect at);

@@ -146,7 +146,7 @@ TPrntPrevFrm::~TPrntPrevFrm() = default;
 
 QSize TPrntPrevFrm::panelSize(QSize available, bool fitWidth, int formPpi, const TMetaFilePrinter::Metrics &m)
 {
-    const double paperWidth = double(m.paper.width()) / m.pixelsPerInchX;    // inches
+    const double paperWidth = double(m.paper.width()) / m.pixelsPerInchX; // inches
     const double paperHeight = double(m.paper.height()) / m.pixelsPerInchY;
     const double scale = fitWidth ? (available.width() - 20.0) / formPpi / paperWidth
                                   : (available.height() - 20.0) / formPpi / paperHeight;

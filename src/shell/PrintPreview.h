@@ -29,8 +29,8 @@ public:
     {
         int pixelsPerInchX = 1200;
         int pixelsPerInchY = 1200;
-        QSize paper;      // PHYSICALWIDTH, PHYSICALHEIGHT
-        QPoint offset;    // PHYSICALOFFSETX, PHYSICALOFFSETY
+        QSize paper; // PHYSICALWIDTH, PHYSICALHEIGHT
+        QPoint offset; // PHYSICALOFFSETX, PHYSICALOFFSETY
         QSize printable;
     };
 

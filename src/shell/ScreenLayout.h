@@ -20,9 +20,9 @@ struct ScreenInfo
 // Where the main window goes and how wide the page area starts.
 struct ScreenArrangement
 {
-    int screenMode = 2;   // 1 on screens at most 640 pixels wide, else 2
+    int screenMode = 2; // 1 on screens at most 640 pixels wide, else 2
     bool maximised = false;
-    QRect bounds;         // the window's rectangle (the work area when maximised)
+    QRect bounds; // the window's rectangle (the work area when maximised)
     int mainPCWidth = 460;
 };
 

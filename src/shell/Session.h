@@ -9,8 +9,18 @@
 
 // The animation speed settings, one per animated topic (two for the ripple
 // tank). 0 is the fastest, 100 the slowest.
-enum class AnimSpeed { Wave, StandingWave, SHM, AuxCircle, RippleSingle, RippleDouble, Spectrum, Resonance,
-                       Polarization, Count };
+enum class AnimSpeed {
+    Wave,
+    StandingWave,
+    SHM,
+    AuxCircle,
+    RippleSingle,
+    RippleDouble,
+    Spectrum,
+    Resonance,
+    Polarization,
+    Count
+};
 
 // The values the shell owns for the whole run and every page reads: the screen
 // mode, the paths, the animation stop flag and the program's random generator.

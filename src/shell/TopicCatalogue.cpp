@@ -83,8 +83,8 @@ QString topicPage(int topic)
 
 int pageTopic(const QString &url, int currentTopic)
 {
-    const qsizetype cut = std::max({url.lastIndexOf(QLatin1Char('\\')), url.lastIndexOf(QLatin1Char('/')),
-                                    url.lastIndexOf(QLatin1Char(':'))});
+    const qsizetype cut = std::max(
+        {url.lastIndexOf(QLatin1Char('\\')), url.lastIndexOf(QLatin1Char('/')), url.lastIndexOf(QLatin1Char(':'))});
     QString name = url.mid(cut + 1).toUpper();
     const qsizetype hash = name.indexOf(QLatin1Char('#'));
     if (hash >= 0) {

@@ -14,12 +14,12 @@ constexpr int Count = 16;
 struct TopicInfo
 {
     int topic;
-    const char *menuItem;     // objectName of the Topics menu item
-    const char *menuCaption;  // untranslated; use menuCaption(topic)
-    const char *page;         // objectName of the page
-    const char *caption;      // untranslated; use caption(topic)
-    const char *textPage;     // file in the HTML folder, matched without regard to case
-    int width;                // start width of the page area in pixels
+    const char *menuItem; // objectName of the Topics menu item
+    const char *menuCaption; // untranslated; use menuCaption(topic)
+    const char *page; // objectName of the page
+    const char *caption; // untranslated; use caption(topic)
+    const char *textPage; // file in the HTML folder, matched without regard to case
+    int width; // start width of the page area in pixels
 };
 
 const std::array<TopicInfo, Count> &table();

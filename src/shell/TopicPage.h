@@ -17,15 +17,15 @@ public:
     int topic() const { return m_topic; }
 
     // Start-up work, run once while the main window is created.
-    virtual void startUp() {}
+    virtual void startUp() { }
     // Work done once when the main window is first shown.
-    virtual void firstShow() {}
+    virtual void firstShow() { }
     // Around selecting the page on a topic change (a view reset, say).
-    virtual void beforeSelect() {}
-    virtual void afterSelect() {}
+    virtual void beforeSelect() { }
+    virtual void afterSelect() { }
     // The stop flag has been set on a topic change: show any animation or
     // count of this page as stopped, even while its loop is still unwinding.
-    virtual void showStopped() {}
+    virtual void showStopped() { }
 
     // The page's chart, for Graph > Print and Copy; none on most pages.
     virtual Chart *chart() const { return nullptr; }

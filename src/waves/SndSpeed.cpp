@@ -47,8 +47,8 @@ std::array<QPoint, 201> TracePoints(int x0, int shift, double psi, double f100, 
 {
     std::array<QPoint, 201> points;
     for (int j = 0; j <= 200; ++j) {
-        points[std::size_t(j)] =
-            QPoint(x0 + j, 60 - Gdi::roundHalfEven(amplitude * std::sin(j * f100 * Pi / 180 - psi)) - shift);
+        points[std::size_t(j)] = QPoint(x0 + j, 60 - Gdi::roundHalfEven(amplitude * std::sin(j * f100 * Pi / 180 - psi))
+                                                    - shift);
     }
     return points;
 }

@@ -43,7 +43,8 @@ SumWavePage::SumWavePage(Session &session, QWidget *parent)
     m_phase = scrollBar(panel6, "spPhaseHsb", -360, 360, 0, QRect(218, 94, 100, 17), tr("set phase"));
     m_phase->setPageStep(10);
 
-    QToolButton *add = flatButton(panel6, "spAddWaveBtn", tr("add"), QRect(218, 118, 48, 24), tr("add to combined wave"));
+    QToolButton *add = flatButton(panel6, "spAddWaveBtn", tr("add"), QRect(218, 118, 48, 24),
+                                  tr("add to combined wave"));
     QToolButton *clear = flatButton(panel6, "spClearListBtn", tr("clear"), QRect(270, 118, 48, 24), tr("clear list"));
     QToolButton *series = flatButton(panel6, "spSquareBtn", tr("series"), QRect(218, 144, 100, 24), tr("wave series"));
     auto *seriesMenu = new QMenu(this);

@@ -36,8 +36,8 @@ std::array<QPoint, 181> SineCurvePoints(int left, int midline, double phase, dou
 {
     std::array<QPoint, 181> points;
     for (int i = 0; i <= 180; ++i) {
-        points[std::size_t(i)] =
-            QPoint(left + i, midline - Gdi::roundHalfEven(amplitude * std::sin(i * frequency * Pi / 90 - phase)));
+        points[std::size_t(i)] = QPoint(
+            left + i, midline - Gdi::roundHalfEven(amplitude * std::sin(i * frequency * Pi / 90 - phase)));
     }
     return points;
 }

@@ -13,9 +13,9 @@ namespace SuperWave {
 // One listed wave.
 struct TSineInfo
 {
-    double Amplitude = 0;  // may be negative (triangular series terms)
-    int Phase = 0;         // degrees
-    double Frequency = 1;  // cycles per 360 degrees
+    double Amplitude = 0; // may be negative (triangular series terms)
+    int Phase = 0; // degrees
+    double Frequency = 1; // cycles per 360 degrees
 };
 
 // "y = 5.0sin(2.00x + 30)", "y = sin(x -45)", "y = 10.0sin(x)", "y = 0".

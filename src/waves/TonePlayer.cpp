@@ -54,8 +54,7 @@ private:
 
 TonePlayer::TonePlayer(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 TonePlayer::~TonePlayer()
 {

@@ -48,10 +48,10 @@ TransWavePage::TransWavePage(Session &session, QWidget *parent)
     ScreenReader::describe(m_pic, tr("wave on a row of particles"), [this] {
         const QString kind = m_waveType->itemIndex() == 0 ? tr("A transverse wave: the particles move across the "
                                                                "direction of travel")
-                                                           : tr("A longitudinal wave: the particles move along the "
-                                                                "direction of travel");
-        return tr("%1. Amplitude %2, phase %3 degrees.").arg(kind).arg(m_amplitude->value()).arg(m_phase->value()) +
-               (m_single->isChecked() ? tr(" One particle is highlighted.") : QString());
+                                                          : tr("A longitudinal wave: the particles move along the "
+                                                               "direction of travel");
+        return tr("%1. Amplitude %2, phase %3 degrees.").arg(kind).arg(m_amplitude->value()).arg(m_phase->value())
+               + (m_single->isChecked() ? tr(" One particle is highlighted.") : QString());
     });
 }
 

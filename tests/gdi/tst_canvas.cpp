@@ -60,14 +60,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
-        QTest::addColumn<int>("line");        // row (horizontal) or column (vertical)
+        QTest::addColumn<int>("line"); // row (horizontal) or column (vertical)
         QTest::addColumn<bool>("horizontal");
         QTest::addColumn<QString>("pixels");
-        QTest::newRow("left to right") << QPoint(1, 2) << QPoint(8, 2) << 2 << true << QStringLiteral(".#######........");
-        QTest::newRow("right to left") << QPoint(8, 2) << QPoint(1, 2) << 2 << true << QStringLiteral("..#######.......");
+        QTest::newRow("left to right") << QPoint(1, 2) << QPoint(8, 2) << 2 << true
+                                       << QStringLiteral(".#######........");
+        QTest::newRow("right to left") << QPoint(8, 2) << QPoint(1, 2) << 2 << true
+                                       << QStringLiteral("..#######.......");
         QTest::newRow("top to bottom") << QPoint(3, 1) << QPoint(3, 6) << 3 << false << QStringLiteral(".#####......");
         QTest::newRow("bottom to top") << QPoint(3, 6) << QPoint(3, 1) << 3 << false << QStringLiteral("..#####.....");
-        QTest::newRow("one pixel long") << QPoint(4, 4) << QPoint(5, 4) << 4 << true << QStringLiteral("....#...........");
+        QTest::newRow("one pixel long") << QPoint(4, 4) << QPoint(5, 4) << 4 << true
+                                        << QStringLiteral("....#...........");
         QTest::newRow("zero length") << QPoint(4, 4) << QPoint(4, 4) << 4 << true << QStringLiteral("................");
     }
     void lineToLeavesOutLastPixel()

@@ -36,10 +36,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("b");
         QTest::addColumn<int>("c");
         QTest::addColumn<int>("expected");
-        QTest::newRow("8 point at 96 dpi") << 8 << 96 << 72 << 11;     // 10.67
-        QTest::newRow("8 point at 120 dpi") << 8 << 120 << 72 << 13;   // 13.33
-        QTest::newRow("half away from zero") << 1 << 3 << 2 << 2;      // 1.5
-        QTest::newRow("negative half away") << -1 << 3 << 2 << -2;     // -1.5
+        QTest::newRow("8 point at 96 dpi") << 8 << 96 << 72 << 11; // 10.67
+        QTest::newRow("8 point at 120 dpi") << 8 << 120 << 72 << 13; // 13.33
+        QTest::newRow("half away from zero") << 1 << 3 << 2 << 2; // 1.5
+        QTest::newRow("negative half away") << -1 << 3 << 2 << -2; // -1.5
         QTest::newRow("negative divisor") << 1 << 3 << -2 << -2;
         QTest::newRow("two thirds of 6000") << 6000 << 2 << 3 << 4000;
         QTest::newRow("large intermediate") << 100000 << 100000 << 100000 << 100000;
@@ -88,7 +88,7 @@ private Q_SLOTS:
             int value;
             std::uint32_t seed;
         };
-        const std::vector<Draw> draws{{100, 0, 1u},           {100, 3, 134775814u},  {100, 86, 3698175007u},
+        const std::vector<Draw> draws{{100, 0, 1u},           {100, 3, 134775814u},   {100, 86, 3698175007u},
                                       {100, 20, 870078620u},  {100, 27, 1172187917u}, {3, 2, 2884733762u},
                                       {3, 0, 1368768587u},    {3, 0, 694906232u},     {180, 67, 1598751577u},
                                       {360, 153, 1828254910u}};

@@ -128,8 +128,8 @@ private Q_SLOTS:
         const auto table = transitionTable(2);
         QCOMPARE(hitTest(table, QPoint(60, 94)), 1);
         QCOMPARE(hitTest(table, QPoint(69, 344)), 1);
-        QCOMPARE(hitTest(table, QPoint(70, 200)), 2);  // the right edge belongs to the next
-        QCOMPARE(hitTest(table, QPoint(65, 345)), 0);  // the bottom edge is excluded
+        QCOMPARE(hitTest(table, QPoint(70, 200)), 2); // the right edge belongs to the next
+        QCOMPARE(hitTest(table, QPoint(65, 345)), 0); // the bottom edge is excluded
         QCOMPARE(hitTest(table, QPoint(65, 93)), 0);
         QCOMPARE(hitTest(table, QPoint(215, 30)), 12);
         QCOMPARE(hitTest(table, QPoint(300, 30)), 0);
@@ -224,7 +224,6 @@ private Q_SLOTS:
         QCOMPARE(page.transitions()[0].arrow, (Gdi::Rect{60, 72, 70, 260}));
     }
 };
-
 
 QTEST_MAIN(TestHydrogenLines)
 #include "tst_hydrogenlines.moc"

@@ -100,14 +100,14 @@ private Q_SLOTS:
     {
         const QImage image = fringes(Qt::red, 0, 50);
         QCOMPARE(at(image, 205), qRgb(255, 0, 0));
-        QCOMPARE(at(image, 225), qRgb(15, 0, 0));  // 255 - 20 * 12
+        QCOMPARE(at(image, 225), qRgb(15, 0, 0)); // 255 - 20 * 12
         QCOMPARE(at(image, 226), Black);
         QCOMPARE(at(image, 185), qRgb(15, 0, 0));
         QCOMPARE(at(image, 184), Black);
         QCOMPARE(at(image, 183), Black);
         QCOMPARE(at(image, 247), qRgb(255, 0, 0)); // the first right fringe at 205 + 42
         QCOMPARE(at(image, 162), qRgb(255, 0, 0)); // and its mirror at 409 - 247
-        QCOMPARE(image.pixel(205, 27), Black);     // rows 3..26 of the band only
+        QCOMPARE(image.pixel(205, 27), Black); // rows 3..26 of the band only
         QCOMPARE(image.pixel(205, 52), Black);
     }
 
@@ -154,11 +154,11 @@ private Q_SLOTS:
             Gdi::Canvas c(&image);
             YDSlit::DrawFringeScale(c);
         }
-        QCOMPARE(image.pixel(205, 15), Black);           // the centre tick, 10..19
+        QCOMPARE(image.pixel(205, 15), Black); // the centre tick, 10..19
         QCOMPARE(image.pixel(215, 12), qRgb(255, 255, 128)); // a short tick starts at 15
         QCOMPARE(image.pixel(215, 17), Black);
-        QCOMPARE(image.pixel(255, 12), Black);           // 5 mm: a long tick
-        QCOMPARE(image.pixel(100, 20), Black);           // the base line
+        QCOMPARE(image.pixel(255, 12), Black); // 5 mm: a long tick
+        QCOMPARE(image.pixel(100, 20), Black); // the base line
     }
 
     void page()
@@ -190,7 +190,7 @@ private Q_SLOTS:
 
         // Moving the screen moves it on the rule: P = 2000 puts it at column 200.
         page.findChild<QSlider *>(QStringLiteral("ScreenHsb"))->setValue(2000);
-        QCOMPARE(ydsPic->surface().pixel(200, 60), Black);          // its outline
+        QCOMPARE(ydsPic->surface().pixel(200, 60), Black); // its outline
         QCOMPARE(ydsPic->surface().pixel(202, 60), qRgb(255, 255, 224)); // cream
 
         // The zoom view shows while the button is held.

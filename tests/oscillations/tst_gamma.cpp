@@ -40,10 +40,7 @@ struct Fixture
     // Moves a bar as a drag does: the position is proposed, then taken.
     void drag(const char *name, int position) { bar(name)->setSliderPosition(position); }
     QString text(const char *name) const { return page.findChild<QLabel *>(QString::fromLatin1(name))->text(); }
-    QPushButton *button(const char *name) const
-    {
-        return page.findChild<QPushButton *>(QString::fromLatin1(name));
-    }
+    QPushButton *button(const char *name) const { return page.findChild<QPushButton *>(QString::fromLatin1(name)); }
 };
 
 } // namespace
@@ -57,12 +54,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("s");
         QTest::addColumn<int>("t");
         QTest::addColumn<int>("rate");
-        QTest::newRow("12 mm: capped") << 12 << 0 << 1000;          // 10^7 / 144 = 69 444
+        QTest::newRow("12 mm: capped") << 12 << 0 << 1000; // 10^7 / 144 = 69 444
         QTest::newRow("100 mm: exactly the cap") << 100 << 0 << 1000; // 10^7 / 10^4
         QTest::newRow("500 mm") << 500 << 0 << 40;
-        QTest::newRow("500 mm behind 5 mm") << 500 << 5 << 7;         // 40 e^-1.73 = 7.09
-        QTest::newRow("3000 mm") << 3000 << 0 << 1;                   // 1.11
-        QTest::newRow("1000 mm behind 10 mm") << 1000 << 10 << 0;     // 10 e^-3.46 = 0.31
+        QTest::newRow("500 mm behind 5 mm") << 500 << 5 << 7; // 40 e^-1.73 = 7.09
+        QTest::newRow("3000 mm") << 3000 << 0 << 1; // 1.11
+        QTest::newRow("1000 mm behind 10 mm") << 1000 << 10 << 0; // 10 e^-3.46 = 0.31
         QTest::newRow("no distance") << 0 << 0 << 1000;
     }
     void countRate()
@@ -124,12 +121,12 @@ private Q_SLOTS:
     {
         // Detector at 500 mm (pixel 50), absorber at 100 mm (pixel 10), 5 mm thick.
         const QImage image = render(335, 20, [](Gdi::Canvas &c) { Gamma::DrawGammaBench(c, 0, 0, 50, 10, 5, false); });
-        QCOMPARE(image.pixel(5, 11), qRgb(255, 0, 0));     // the source at (0, 7)
-        QCOMPARE(image.pixel(70, 13), qRgb(0, 0, 255));    // the tube at (60, 10)
-        QCOMPARE(image.pixel(20, 5), qRgb(0, 0, 0));       // absorber outline at 20..21
-        QCOMPARE(image.pixel(100, 12), qRgb(0, 0, 0));     // the cable
-        const QImage background =
-            render(335, 20, [](Gdi::Canvas &c) { Gamma::DrawGammaBench(c, 0, 0, 50, 10, 0, true); });
+        QCOMPARE(image.pixel(5, 11), qRgb(255, 0, 0)); // the source at (0, 7)
+        QCOMPARE(image.pixel(70, 13), qRgb(0, 0, 255)); // the tube at (60, 10)
+        QCOMPARE(image.pixel(20, 5), qRgb(0, 0, 0)); // absorber outline at 20..21
+        QCOMPARE(image.pixel(100, 12), qRgb(0, 0, 0)); // the cable
+        const QImage background = render(335, 20,
+                                         [](Gdi::Canvas &c) { Gamma::DrawGammaBench(c, 0, 0, 50, 10, 0, true); });
         QCOMPARE(background.pixel(5, 11), qRgb(255, 255, 255)); // no source
         QCOMPARE(background.pixel(20, 5), qRgb(255, 255, 255)); // no absorber
     }

@@ -7,7 +7,6 @@
 
 using SHM::ComputeSHMGraph;
 
-
 class TestSHM : public QObject
 {
     Q_OBJECT

@@ -103,8 +103,8 @@ private Q_SLOTS:
         QCOMPARE(f.page.initialDisplacement(), -10.0);
         // A press beside the mass grabs nothing.
         QTest::mousePress(f.pic(), Qt::LeftButton, {}, QPoint(2, g.top));
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, g.mid), f.pic()->mapToGlobal(QPointF(2, g.mid)),
-                         Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, g.mid), f.pic()->mapToGlobal(QPointF(2, g.mid)), Qt::NoButton,
+                         Qt::LeftButton, {});
         QApplication::sendEvent(f.pic(), &move);
         QTest::mouseRelease(f.pic(), Qt::LeftButton, {}, QPoint(2, g.mid));
         QCOMPARE(f.page.initialDisplacement(), -10.0);
@@ -197,8 +197,8 @@ private Q_SLOTS:
         QVERIFY(!unzoom->isEnabled());
         QVERIFY(!f.chart()->isZoomed());
         QTest::mousePress(f.plot(), Qt::RightButton, {}, r.center());
-        QMouseEvent move(QEvent::MouseMove, r.center() + QPoint(30, 0), f.plot()->mapToGlobal(r.center()),
-                         Qt::NoButton, Qt::RightButton, {});
+        QMouseEvent move(QEvent::MouseMove, r.center() + QPoint(30, 0), f.plot()->mapToGlobal(r.center()), Qt::NoButton,
+                         Qt::RightButton, {});
         QApplication::sendEvent(f.plot(), &move);
         QTest::mouseRelease(f.plot(), Qt::RightButton, {}, r.center() + QPoint(30, 0));
         QVERIFY(unzoom->isEnabled());

@@ -21,7 +21,8 @@ void compareMatrix(const Matrix &actual, const Matrix &expected)
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
             // Sines of whole right angles leave rounding noise near 1e-16.
-            QVERIFY2(std::abs(actual[i][j] - expected[i][j]) < 1e-12, qPrintable(QStringLiteral("%1,%2").arg(i).arg(j)));
+            QVERIFY2(std::abs(actual[i][j] - expected[i][j]) < 1e-12,
+                     qPrintable(QStringLiteral("%1,%2").arg(i).arg(j)));
         }
     }
 }

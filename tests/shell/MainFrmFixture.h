@@ -14,7 +14,6 @@
 
 #include <deque>
 
-
 // Answers message boxes from a script and records what was asked.
 class ScriptedDialogs : public Dialogs
 {
@@ -98,9 +97,5 @@ struct Fixture
         return window->findChild<QStackedWidget *>(QStringLiteral("MainPC"))->currentWidget()->objectName();
     }
     void chooseTopic(int topic) { window->topicAction(topic)->trigger(); }
-    QToolButton *button(const char *name) const
-    {
-        return window->findChild<QToolButton *>(QString::fromLatin1(name));
-    }
+    QToolButton *button(const char *name) const { return window->findChild<QToolButton *>(QString::fromLatin1(name)); }
 };
-

@@ -26,8 +26,8 @@ namespace {
 
 bool isControl(const QWidget *w)
 {
-    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QAbstractSlider *>(w) ||
-           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractItemView *>(w);
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QAbstractSlider *>(w)
+           || qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractItemView *>(w);
 }
 
 bool isPicture(const QWidget *w)
@@ -145,9 +145,9 @@ private Q_SLOTS:
                                    << "lags the generator's by 0.50 wavelengths (180 degrees";
         QTest::newRow("no damping") << 9 << "SHMpic" << QStringList{"shmDampHsb=0"} << "the motion is without damping";
         // gamma = b / m = 2 per second = w0 = sqrt(k / m)
-        QTest::newRow("critical damping") << 9 << "SHMpic"
-                                          << QStringList{"shmMassHsb=25", "shmStiffHsb=1", "shmDampHsb=50"}
-                                          << "the motion is critically damped; the undamped period is 3.14 s";
+        QTest::newRow("critical damping")
+            << 9 << "SHMpic" << QStringList{"shmMassHsb=25", "shmStiffHsb=1", "shmDampHsb=50"}
+            << "the motion is critically damped; the undamped period is 3.14 s";
         QTest::newRow("over-damped") << 9 << "SHMpic" << QStringList{"shmDampHsb=500"} << "over-damped";
         // 10 000 000 / 1000^2 per second with no absorber
         QTest::newRow("count rate") << 10 << "GammaPic" << QStringList{"GmtHsb=1000", "ThickHsb=0"}
@@ -194,8 +194,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("word starts first") << QStringList{"Print", "Copy", "Show crosshair", "Time scale"}
                                            << QStringList{"&Print", "&Copy", "&Show crosshair", "&Time scale"};
-        QTest::newRow("clash takes the next word") << QStringList{"Damped SHM", "Diffraction grating"}
-                                                   << QStringList{"&Damped SHM", "Diffraction &grating"};
+        QTest::newRow("clash takes the next word")
+            << QStringList{"Damped SHM", "Diffraction grating"} << QStringList{"&Damped SHM", "Diffraction &grating"};
         QTest::newRow("then any letter") << QStringList{"white", "blue/gray", "sand", "pale yellow", "sea"}
                                          << QStringList{"&white", "&blue/gray", "&sand", "&pale yellow", "s&ea"};
         QTest::newRow("kept and respected") << QStringList{"E&xit", "Exit now"} << QStringList{"E&xit", "&Exit now"};
@@ -223,7 +223,8 @@ private Q_SLOTS:
                 const qsizetype amp = action->text().indexOf(u'&');
                 QVERIFY2(amp >= 0, qPrintable(QString(menu->objectName() + QStringLiteral(": ") + action->text())));
                 const QChar key = action->text().at(amp + 1).toLower();
-                QVERIFY2(!seen.contains(key), qPrintable(QString(menu->objectName() + QStringLiteral(": ") + action->text())));
+                QVERIFY2(!seen.contains(key),
+                         qPrintable(QString(menu->objectName() + QStringLiteral(": ") + action->text())));
                 seen << key;
             }
         }
@@ -236,10 +237,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("animation speed") << "setspeed1" << "AnimSpdFrm";
-        QTest::newRow("about") << "About1" << "AboutFrm";
-        QTest::newRow("print preview") << "Printtopic1" << "PrntPrevFrm";
-        QTest::newRow("magnified picture") << "$WaveSplash.jpg" << "BigPicFrm";
+        QTest::newRow("animation speed") << "setspeed1"
+                                         << "AnimSpdFrm";
+        QTest::newRow("about") << "About1"
+                               << "AboutFrm";
+        QTest::newRow("print preview") << "Printtopic1"
+                                       << "PrntPrevFrm";
+        QTest::newRow("magnified picture") << "$WaveSplash.jpg"
+                                           << "BigPicFrm";
     }
 
     void escapeClosesDialogs()
@@ -285,8 +290,8 @@ private Q_SLOTS:
         using K = QList<int>;
         QTest::newRow("sound keyboard") << 5 << "KeyPic" << K{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Space}
                                         << "the chosen note is 278 Hz";
-        QTest::newRow("mass on a spring") << 9 << "SHMpic" << K{Qt::Key_Up, Qt::Key_Down, Qt::Key_Down}
-                                          << "released from displacement 8.0";
+        QTest::newRow("mass on a spring")
+            << 9 << "SHMpic" << K{Qt::Key_Up, Qt::Key_Down, Qt::Key_Down} << "released from displacement 8.0";
         QTest::newRow("energy levels") << 13 << "HSpecPic" << K{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}
                                        << "Pointed at: n = 2 to n = 1, 122 nm";
         QTest::newRow("energy levels backwards") << 13 << "HSpecPic" << K{Qt::Key_Left} << "Pointed at: n = 7 to n = 3";

@@ -11,15 +11,24 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
 
-enum class Damage { None, NoHtmlFolder, NoIndexPage, MissingTopicPage, TruncatedPictures, GarbagePictures,
-                    MalformedHtml, HugePage, ReadOnly };
+enum class Damage {
+    None,
+    NoHtmlFolder,
+    NoIndexPage,
+    MissingTopicPage,
+    TruncatedPictures,
+    GarbagePictures,
+    MalformedHtml,
+    HugePage,
+    ReadOnly
+};
 
 bool copyFolder(const QString &from, const QString &to)
 {
@@ -43,9 +52,10 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 QStringList pictures(const QString &htmlDir)
 {
-    return QDir(htmlDir + QStringLiteral("images")).entryList({QStringLiteral("*.jpg"), QStringLiteral("*.JPG"),
-                                                               QStringLiteral("*.gif"), QStringLiteral("*.GIF"),
-                                                               QStringLiteral("*.png")}, QDir::Files);
+    return QDir(htmlDir + QStringLiteral("images"))
+        .entryList({QStringLiteral("*.jpg"), QStringLiteral("*.JPG"), QStringLiteral("*.gif"), QStringLiteral("*.GIF"),
+                    QStringLiteral("*.png")},
+                   QDir::Files);
 }
 
 // Damages a copy of the text pages; returns false if the copy could not be made.
@@ -90,11 +100,13 @@ bool damage(const QString &htmlDir, Damage kind)
         }
         return true;
     case Damage::MalformedHtml:
-        return writeFile(topicPage, QByteArrayLiteral(
-                   "<html><body><table><tr><td><b>Unclosed <i>tags<table><tr><td>"
-                   "<a href=\"nowhere.htm\"><img src=\"images/none.gif\" width=\"-5\" height=\"99999999\">"
-                   "<p>&#xFFFFFFFF; &bogus; <a href=\"$../../secret.png\">picture</a>"
-                   "<font size=\"+99\" color=\"#zzzzzz\">text</font><script>while(1){}</script>\xff\xfe\x00\x01"));
+        return writeFile(
+            topicPage,
+            QByteArrayLiteral(
+                "<html><body><table><tr><td><b>Unclosed <i>tags<table><tr><td>"
+                "<a href=\"nowhere.htm\"><img src=\"images/none.gif\" width=\"-5\" height=\"99999999\">"
+                "<p>&#xFFFFFFFF; &bogus; <a href=\"$../../secret.png\">picture</a>"
+                "<font size=\"+99\" color=\"#zzzzzz\">text</font><script>while(1){}</script>\xff\xfe\x00\x01"));
     case Damage::ReadOnly:
         // Nothing may need writing beside the program (undone by the test).
         for (const QString &dir : {htmlDir + QStringLiteral("images"), htmlDir, htmlDir + QStringLiteral("..")}) {

@@ -18,13 +18,13 @@ private Q_SLOTS:
         // printable area is 4800 x 6300 from (150, 150). One inch from the
         // paper's edge is 450 pixels into the printable area; two thirds of
         // 6300 is 4200.
-        QTest::newRow("600 ppi, quarter inch") << PrinterMetrics{600, 600, 150, 150, 4800, 6300, 5100, 6600}
-                                               << Gdi::Rect{450, 450, 4350, 4200};
+        QTest::newRow("600 ppi, quarter inch")
+            << PrinterMetrics{600, 600, 150, 150, 4800, 6300, 5100, 6600} << Gdi::Rect{450, 450, 4350, 4200};
         // Two thirds of 1000 is 666.67: MulDiv rounds to 667.
         QTest::newRow("rounded bottom") << PrinterMetrics{100, 100, 0, 0, 800, 1000, 800, 1000}
                                         << Gdi::Rect{100, 100, 700, 667};
-        QTest::newRow("different resolutions") << PrinterMetrics{300, 600, 30, 60, 2400, 6000, 2460, 6120}
-                                               << Gdi::Rect{270, 540, 2130, 4000};
+        QTest::newRow("different resolutions")
+            << PrinterMetrics{300, 600, 30, 60, 2400, 6000, 2460, 6120} << Gdi::Rect{270, 540, 2130, 4000};
     }
     void chartPrintRect()
     {

@@ -30,7 +30,7 @@ private Q_SLOTS:
         TJumpManager h;
         h.HomePage = Home;
         h.AddJump(QStringLiteral("/c/html/index.htm"), 0); // leaving the index for A
-        h.AddJump(PageA, 120);                             // leaving A for B
+        h.AddJump(PageA, 120); // leaving A for B
         QCOMPARE(h.count(), 2);
         QVERIFY(h.CanGoBack());
 

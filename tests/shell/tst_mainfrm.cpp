@@ -1,37 +1,37 @@
 #include "About.h"
 #include "AnimSpd.h"
-#include "chart/Chart.h"
-#include "oscillations/SHMPage.h"
 #include "Dialogs.h"
 #include "HelpSystem.h"
 #include "HtmlViewer.h"
 #include "JumpObject.h"
 #include "MainFrm.h"
 #include "TopicPage.h"
+#include "chart/Chart.h"
+#include "oscillations/SHMPage.h"
 #include "shell/Application.h"
 
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QPrinter>
-#include <QSlider>
-#include <QFileInfo>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QAbstractSlider>
+#include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QMimeData>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -133,9 +133,9 @@ private Q_SLOTS:
         for (QAction *a : f.window->menuBar()->actions()) {
             captions << a->text();
         }
-        QCOMPARE(captions, (QStringList{QStringLiteral("&File"), QStringLiteral("&Topics"), QStringLiteral("&Graph"),
-                                        QStringLiteral("&Animation"), QStringLiteral("&View"),
-                                        QStringLiteral("&Help")}));
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("&File"), QStringLiteral("&Topics"), QStringLiteral("&Graph"),
+                              QStringLiteral("&Animation"), QStringLiteral("&View"), QStringLiteral("&Help")}));
     }
 
     void topicChange_data()
@@ -200,10 +200,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("stop");
-        QTest::newRow("damped SHM") << 9 << "shmStartBtn" << "shmAbortBtn";
-        QTest::newRow("gamma count") << 10 << "CountStartBtn" << "CountStopBtn";
-        QTest::newRow("resonance") << 14 << "ResStartBtn" << "ResStopBtn";
-        QTest::newRow("polarization") << 16 << "PolarStartBtn" << "PolarStopBtn";
+        QTest::newRow("damped SHM") << 9 << "shmStartBtn"
+                                    << "shmAbortBtn";
+        QTest::newRow("gamma count") << 10 << "CountStartBtn"
+                                     << "CountStopBtn";
+        QTest::newRow("resonance") << 14 << "ResStartBtn"
+                                   << "ResStopBtn";
+        QTest::newRow("polarization") << 16 << "PolarStartBtn"
+                                      << "PolarStopBtn";
     }
     void runningButtonsShowStoppedOnTopicChange()
     {
@@ -765,10 +769,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("position");
-        QTest::newRow("waves") << 4 << "T16StartBtn" << "PhaseHsb";
-        QTest::newRow("standing waves") << 6 << "StartBtn" << "StatWaveHsb";
-        QTest::newRow("wave mathematics") << 11 << "AuxStartBtn" << "AuxCircleHsb";
-        QTest::newRow("ripple tank") << 12 << "rpStartBtn" << "RippleHsb";
+        QTest::newRow("waves") << 4 << "T16StartBtn"
+                               << "PhaseHsb";
+        QTest::newRow("standing waves") << 6 << "StartBtn"
+                                        << "StatWaveHsb";
+        QTest::newRow("wave mathematics") << 11 << "AuxStartBtn"
+                                          << "AuxCircleHsb";
+        QTest::newRow("ripple tank") << 12 << "rpStartBtn"
+                                     << "RippleHsb";
     }
     void animationsStopAndSurviveTopicChanges()
     {

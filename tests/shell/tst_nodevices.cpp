@@ -40,7 +40,8 @@ public:
 class ModalAnswerer : public QObject
 {
 public:
-    explicit ModalAnswerer(QString pdfFile) : m_pdfFile(std::move(pdfFile))
+    explicit ModalAnswerer(QString pdfFile)
+        : m_pdfFile(std::move(pdfFile))
     {
         m_poll.setInterval(20);
         QObject::connect(&m_poll, &QTimer::timeout, this, &ModalAnswerer::answer);
@@ -177,7 +178,8 @@ private Q_SLOTS:
     {
         // Nobody owns the clipboard when the program starts.
         QGuiApplication::clipboard()->clear();
-        QVERIFY(!QGuiApplication::clipboard()->mimeData() || QGuiApplication::clipboard()->mimeData()->formats().isEmpty());
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()
+                || QGuiApplication::clipboard()->mimeData()->formats().isEmpty());
         Fixture f;
         f.chooseTopic(9);
         f.window->findChild<QAction *>(QStringLiteral("Copy1"))->trigger();

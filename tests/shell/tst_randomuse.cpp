@@ -90,7 +90,9 @@ public:
     QString statistics() const
     {
         return QStringLiteral("%1 actions while an animation ran, %2 in a dialog, nested %3 deep")
-            .arg(m_whileRunning).arg(m_inDialogs).arg(m_maxDepth);
+            .arg(m_whileRunning)
+            .arg(m_inDialogs)
+            .arg(m_maxDepth);
     }
 
 private:
@@ -149,7 +151,9 @@ private:
         }
         const Session &s = m_f.window->session();
         if (m_f.window->windowTitle() != Topics::caption(s.currentTopic)) {
-            m_failure = QStringLiteral("caption \"%1\" shown for topic %2").arg(m_f.window->windowTitle()).arg(s.currentTopic);
+            m_failure = QStringLiteral("caption \"%1\" shown for topic %2")
+                            .arg(m_f.window->windowTitle())
+                            .arg(s.currentTopic);
         }
         QStringList running;
         for (int topic = 1; topic <= Topics::Count; ++topic) {
@@ -162,8 +166,9 @@ private:
         }
         // A gamma count that ran its full minute leaves the flag as its loop
         // set it; the next start or topic change resets it.
-        const bool countRanOut = s.currentTopic == 10 && s.animStopFlag == 0
-            && m_f.window->findChild<QAbstractButton *>(QStringLiteral("CountStartBtn"))->isEnabled();
+        const bool countRanOut
+            = s.currentTopic == 10 && s.animStopFlag == 0
+              && m_f.window->findChild<QAbstractButton *>(QStringLiteral("CountStartBtn"))->isEnabled();
         if (m_depth == 0 && !QApplication::activeModalWidget()) {
             if (s.animStopFlag != -1 && !countRanOut) {
                 m_failure = QStringLiteral("stop flag %1 with nothing running").arg(s.animStopFlag);
@@ -285,12 +290,11 @@ private:
 
     void pressKey()
     {
-        static constexpr std::array keys{Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_F, Qt::Key_G, Qt::Key_H,
-                                         Qt::Key_J, Qt::Key_K, Qt::Key_W, Qt::Key_E, Qt::Key_Space,
-                                         Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-                                         Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
-                                         Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab, Qt::Key_F1,
-                                         Qt::Key_Plus, Qt::Key_Minus};
+        static constexpr std::array keys{Qt::Key_A,      Qt::Key_S,        Qt::Key_D,     Qt::Key_F,    Qt::Key_G,
+                                         Qt::Key_H,      Qt::Key_J,        Qt::Key_K,     Qt::Key_W,    Qt::Key_E,
+                                         Qt::Key_Space,  Qt::Key_Left,     Qt::Key_Right, Qt::Key_Up,   Qt::Key_Down,
+                                         Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End,  Qt::Key_Escape,
+                                         Qt::Key_Return, Qt::Key_Tab,      Qt::Key_F1,    Qt::Key_Plus, Qt::Key_Minus};
         const Qt::Key key = keys[std::size_t(pick(int(keys.size())))];
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : m_f.window.get();
         m_lastAction = QStringLiteral("key %1 on %2").arg(int(key)).arg(target->objectName());
@@ -329,9 +333,9 @@ private:
             }
         }
         if (positions.isEmpty() || chance(15)) {
-            static const QStringList madeUp{QStringLiteral("NOSUCH.HTM"), QStringLiteral("$images/none.gif"),
+            static const QStringList madeUp{QStringLiteral("NOSUCH.HTM"),        QStringLiteral("$images/none.gif"),
                                             QStringLiteral("$../../etc/passwd"), QStringLiteral("#nowhere"),
-                                            QStringLiteral("index.htm#top"), QStringLiteral("")};
+                                            QStringLiteral("index.htm#top"),     QStringLiteral("")};
             const QString url = madeUp.at(pick(int(madeUp.size())));
             m_lastAction = QStringLiteral("link \"%1\"").arg(url);
             m_f.window->viewerHotSpotClick(url);
@@ -400,7 +404,8 @@ private Q_SLOTS:
 
     void randomActions()
     {
-        const auto seed = std::uint32_t(environmentNumber("CORVANE_SEED", int(QRandomGenerator::global()->bounded(1 << 30))));
+        const auto seed = std::uint32_t(
+            environmentNumber("CORVANE_SEED", int(QRandomGenerator::global()->bounded(1 << 30))));
         const int actions = environmentNumber("CORVANE_ACTIONS", 10000);
         qInfo("seed %u, %d actions (CORVANE_SEED=%u replays this run)", seed, actions, seed);
 

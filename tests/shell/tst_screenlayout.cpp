@@ -15,21 +15,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("maximised");
         QTest::addColumn<QRect>("bounds");
         QTest::addColumn<int>("pageWidth");
-        QTest::newRow("640 wide: small screen") << QSize(640, 480) << QRect(0, 0, 640, 440) << 1 << true
-                                                << QRect(0, 0, 640, 440) << 330;
-        QTest::newRow("641 wide: normal") << QSize(641, 480) << QRect(0, 0, 641, 440) << 2 << false
-                                          << QRect(0, 0, 641, 440) << 460;
-        QTest::newRow("work area exactly 800") << QSize(800, 600) << QRect(0, 0, 800, 560) << 2 << false
-                                               << QRect(0, 0, 800, 560) << 460;
-        QTest::newRow("work area with a side panel") << QSize(1024, 768) << QRect(100, 0, 800, 768) << 2 << false
-                                                     << QRect(100, 0, 800, 768) << 460;
+        QTest::newRow("640 wide: small screen")
+            << QSize(640, 480) << QRect(0, 0, 640, 440) << 1 << true << QRect(0, 0, 640, 440) << 330;
+        QTest::newRow("641 wide: normal")
+            << QSize(641, 480) << QRect(0, 0, 641, 440) << 2 << false << QRect(0, 0, 641, 440) << 460;
+        QTest::newRow("work area exactly 800")
+            << QSize(800, 600) << QRect(0, 0, 800, 560) << 2 << false << QRect(0, 0, 800, 560) << 460;
+        QTest::newRow("work area with a side panel")
+            << QSize(1024, 768) << QRect(100, 0, 800, 768) << 2 << false << QRect(100, 0, 800, 768) << 460;
         // 801 / 2 - 400 = 0 and 600 / 2 - 300 = 0.
         QTest::newRow("work area 801") << QSize(801, 600) << QRect(0, 0, 801, 560) << 2 << false
                                        << QRect(0, 0, 800, 600) << 460;
         QTest::newRow("1024 by 768") << QSize(1024, 768) << QRect(0, 0, 1024, 728) << 2 << false
                                      << QRect(112, 84, 800, 600) << 460;
-        QTest::newRow("odd sizes divide toward zero") << QSize(1025, 769) << QRect(0, 0, 1025, 729) << 2 << false
-                                                      << QRect(112, 84, 800, 600) << 460;
+        QTest::newRow("odd sizes divide toward zero")
+            << QSize(1025, 769) << QRect(0, 0, 1025, 729) << 2 << false << QRect(112, 84, 800, 600) << 460;
     }
     void arrange()
     {

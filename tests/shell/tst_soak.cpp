@@ -26,10 +26,14 @@ struct Animation
 };
 
 constexpr std::array Animations{
-    Animation{4, "T16StartBtn", nullptr},   Animation{6, "StartBtn", nullptr},
-    Animation{9, "shmStartBtn", nullptr},   Animation{10, "CountStartBtn", nullptr},
-    Animation{11, "AuxStartBtn", nullptr},  Animation{12, "rpStartBtn", nullptr},
-    Animation{13, "SpecStartBtn", nullptr}, Animation{14, "ResStartBtn", nullptr},
+    Animation{4, "T16StartBtn", nullptr},
+    Animation{6, "StartBtn", nullptr},
+    Animation{9, "shmStartBtn", nullptr},
+    Animation{10, "CountStartBtn", nullptr},
+    Animation{11, "AuxStartBtn", nullptr},
+    Animation{12, "rpStartBtn", nullptr},
+    Animation{13, "SpecStartBtn", nullptr},
+    Animation{14, "ResStartBtn", nullptr},
     Animation{16, "PolarStartBtn", "UnpolarizedBtn"},
 };
 

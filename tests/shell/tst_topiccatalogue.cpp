@@ -25,8 +25,8 @@ private Q_SLOTS:
         };
         add(1, "Youngsdoubleslits1", "Youngs double slits", "YDStab", "Waves [Young's double slit experiment]",
             "YDS.HTM", 430);
-        add(2, "Multipleslitdiffraction1", "Multiple slit diffraction", "DifTab",
-            "Waves [multiple slit interference]", "MULTISLIT.HTM", 440);
+        add(2, "Multipleslitdiffraction1", "Multiple slit diffraction", "DifTab", "Waves [multiple slit interference]",
+            "MULTISLIT.HTM", 440);
         add(3, "Spectrometer1", "Diffraction grating (spectrometer)", "GratingTab", "Waves [diffraction grating]",
             "GRATING.HTM", 440);
         add(4, "Transverseandlongitudinalwaves1", "Transverse and longitudinal waves", "TnvsLongTab",
@@ -46,10 +46,9 @@ private Q_SLOTS:
             "Waves [Interference and diffraction in ripple tanks]", "RIPPLE.HTM", 410);
         add(13, "Hydrogenemissionspectrum1", "Hydrogen emission spectrum", "SpectraTab",
             "Waves [Hydrogen emission spectrum]", "HSPECTRUM.HTM", 450);
-        add(14, "Forcedoscilations1", "Forced oscilations", "ResonanceTab",
-            "Waves [Forced oscillations and resonance]", "RESONANCE.HTM", 450);
-        add(15, "EMWaves1", "Electromagnetic waves", "EMWaveTab", "Waves [Electromagnetic waves]", "EM_WAVES.HTM",
-            410);
+        add(14, "Forcedoscilations1", "Forced oscilations", "ResonanceTab", "Waves [Forced oscillations and resonance]",
+            "RESONANCE.HTM", 450);
+        add(15, "EMWaves1", "Electromagnetic waves", "EMWaveTab", "Waves [Electromagnetic waves]", "EM_WAVES.HTM", 410);
         add(16, "Polarization1", "Polarization", "PolarTab", "Waves [Polarization]", "POLARIZATION.HTM", 410);
     }
     void table()

@@ -44,20 +44,20 @@ private Q_SLOTS:
         QTest::newRow("missing value") << QStringList{QStringLiteral("--topic")} << QStringLiteral("needs a value");
         QTest::newRow("bad screen") << QStringList{QStringLiteral("--screen"), QStringLiteral("wide")}
                                     << QStringLiteral("bad screen size");
-        QTest::newRow("topic out of range") << QStringList{QStringLiteral("--topic"), QStringLiteral("17")}
-                                            << QStringLiteral("outside 1..16");
-        QTest::newRow("topic not a number") << QStringList{QStringLiteral("--topic"), QStringLiteral("x")}
-                                            << QStringLiteral("whole number");
+        QTest::newRow("topic out of range")
+            << QStringList{QStringLiteral("--topic"), QStringLiteral("17")} << QStringLiteral("outside 1..16");
+        QTest::newRow("topic not a number")
+            << QStringList{QStringLiteral("--topic"), QStringLiteral("x")} << QStringLiteral("whole number");
         QTest::newRow("unknown control") << QStringList{QStringLiteral("--text"), QStringLiteral("NoSuchLabel")}
                                          << QStringLiteral("no control named");
-        QTest::newRow("unknown menu item") << QStringList{QStringLiteral("--menu"), QStringLiteral("Nothing1")}
-                                           << QStringLiteral("no menu item");
-        QTest::newRow("set without value") << QStringList{QStringLiteral("--set"), QStringLiteral("MainPC")}
-                                           << QStringLiteral("NAME=VALUE");
-        QTest::newRow("set on a non-control") << QStringList{QStringLiteral("--set"), QStringLiteral("MainPC=1")}
-                                              << QStringLiteral("not a control");
-        QTest::newRow("press without position") << QStringList{QStringLiteral("--press"), QStringLiteral("MainPC")}
-                                                << QStringLiteral("needs a position");
+        QTest::newRow("unknown menu item")
+            << QStringList{QStringLiteral("--menu"), QStringLiteral("Nothing1")} << QStringLiteral("no menu item");
+        QTest::newRow("set without value")
+            << QStringList{QStringLiteral("--set"), QStringLiteral("MainPC")} << QStringLiteral("NAME=VALUE");
+        QTest::newRow("set on a non-control")
+            << QStringList{QStringLiteral("--set"), QStringLiteral("MainPC=1")} << QStringLiteral("not a control");
+        QTest::newRow("press without position")
+            << QStringList{QStringLiteral("--press"), QStringLiteral("MainPC")} << QStringLiteral("needs a position");
         QTest::newRow("not a chart") << QStringList{QStringLiteral("--series"), QStringLiteral("MainPC=/tmp/x.csv")}
                                      << QStringLiteral("not a chart");
     }

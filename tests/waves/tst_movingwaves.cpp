@@ -79,8 +79,8 @@ private Q_SLOTS:
 
     void zeroAmplitudeIsAStraightRow()
     {
-        const QImage image =
-            render(360, 160, [](Gdi::Canvas &c) { TransWave::DrawTransverseWave(c, 360, 160, false, 77, 0); });
+        const QImage image = render(360, 160,
+                                    [](Gdi::Canvas &c) { TransWave::DrawTransverseWave(c, 360, 160, false, 77, 0); });
         for (int x = 20; x <= 340; x += 20) {
             QCOMPARE(image.pixel(x, 80), Blue); // particle centres on the midline
         }
@@ -94,14 +94,14 @@ private Q_SLOTS:
     {
         // The red particle stays at x = 180 whatever the phase.
         for (int p : {0, 45, 200}) {
-            const QImage image =
-                render(360, 160, [p](Gdi::Canvas &c) { TransWave::DrawTransverseWave(c, 360, 160, true, p, 30); });
+            const QImage image = render(
+                360, 160, [p](Gdi::Canvas &c) { TransWave::DrawTransverseWave(c, 360, 160, true, p, 30); });
             const int y = TransWave::TransversePoints(80, 30, p)[90].y();
             QCOMPARE(image.pixel(180, y), Red);
         }
         // The red line swings about 176 in the longitudinal picture.
-        const QImage image =
-            render(360, 160, [](Gdi::Canvas &c) { TransWave::DrawLongitudinalWave(c, 360, 160, true, 0, 10); });
+        const QImage image = render(360, 160,
+                                    [](Gdi::Canvas &c) { TransWave::DrawLongitudinalWave(c, 360, 160, true, 0, 10); });
         const int x = TransWave::LongitudinalPoints(10, 0)[88].x();
         QCOMPARE(image.pixel(x, 80), Red);
         QCOMPARE(image.pixel(x, 9), qRgb(255, 255, 255)); // lines run from y = 10
@@ -303,8 +303,8 @@ private Q_SLOTS:
         QCOMPARE(page.findChild<QLabel *>(QStringLiteral("rpLabel"))->text(), QStringLiteral("slit separation"));
         QVERIFY(page.findChild<QWidget *>(QStringLiteral("rpSepHsb"))->isVisible());
         QVERIFY(!page.findChild<QWidget *>(QStringLiteral("rpWidthHsb"))->isVisible());
-        const QImage expected =
-            render(300, 240, [](Gdi::Canvas &c) { Ripple::DrawDoubleSlitFrame(c, 7, 10, true, 100); });
+        const QImage expected = render(300, 240,
+                                       [](Gdi::Canvas &c) { Ripple::DrawDoubleSlitFrame(c, 7, 10, true, 100); });
         QCOMPARE(pic->surface(), expected);
     }
 };

@@ -217,7 +217,8 @@ private Q_SLOTS:
         SndSpeedPage page(session);
         page.findChild<QScrollBar *>(QStringLiteral("SndFreqHsb"))->setValue(45);
         page.findChild<QScrollBar *>(QStringLiteral("sndYGainHsb"))->setValue(2);
-        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("sndFreqLabel"))->text(), QStringLiteral("frequency = 450 Hz"));
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("sndFreqLabel"))->text(),
+                 QStringLiteral("frequency = 450 Hz"));
         QCOMPARE(page.findChild<QLabel *>(QStringLiteral("sndYGainLabel"))->text(), QStringLiteral("2 volt/div"));
     }
 

@@ -59,7 +59,11 @@ void spectrum(QPainter &p, const QRectF &r)
 {
     tileFrame(p, r, QColor(10, 10, 16));
     // The Balmer lines of hydrogen: 410, 434, 486 and 656 nm.
-    const struct { double nm; QColor colour; } lines[] = {
+    const struct
+    {
+        double nm;
+        QColor colour;
+    } lines[] = {
         {410, QColor(130, 0, 200)}, {434, QColor(70, 0, 255)}, {486, QColor(0, 200, 255)}, {656, QColor(255, 0, 0)}};
     for (const auto &line : lines) {
         const double x = r.left() + 8 + (line.nm - 400) / 300.0 * (r.width() - 16);
@@ -335,7 +339,8 @@ QImage gratingOrders()
     for (int m = -2; m <= 2; ++m) {
         const double theta = std::asin(0.35 * m);
         label(p, g + QPointF(268 * std::cos(theta), 268 * std::sin(theta) + 5),
-              m == 0 ? QStringLiteral("0") : QStringLiteral("%1%2").arg(m > 0 ? QStringLiteral("+") : QString()).arg(m));
+              m == 0 ? QStringLiteral("0")
+                     : QStringLiteral("%1%2").arg(m > 0 ? QStringLiteral("+") : QString()).arg(m));
     }
     label(p, QPointF(70, 30), QStringLiteral("d sin \u03b8 = n\u03bb"), 15, true);
     return image;
@@ -384,8 +389,15 @@ QImage hydrogenLevels()
     }
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
     p.drawLine(QPointF(60, 20), QPointF(300, 20));
-    const struct { int from; int to; QColor colour; } jumps[] = {
-        {2, 1, QColor(120, 0, 200)}, {3, 1, QColor(120, 0, 200)}, {3, 2, QColor(230, 0, 0)}, {4, 2, QColor(0, 160, 230)}};
+    const struct
+    {
+        int from;
+        int to;
+        QColor colour;
+    } jumps[] = {{2, 1, QColor(120, 0, 200)},
+                 {3, 1, QColor(120, 0, 200)},
+                 {3, 2, QColor(230, 0, 0)},
+                 {4, 2, QColor(0, 160, 230)}};
     int x = 90;
     for (const auto &j : jumps) {
         p.setPen(QPen(j.colour, 2));
@@ -435,7 +447,12 @@ QImage dampingRegimes()
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(160, 160, 160));
     p.drawLine(20, 110, 340, 110);
-    const struct { double g; QColor colour; const char *name; } cases[] = {
+    const struct
+    {
+        double g;
+        QColor colour;
+        const char *name;
+    } cases[] = {
         {0.4, QColor(200, 0, 0), "light"}, {2.0, QColor(0, 128, 0), "critical"}, {6.0, QColor(0, 0, 200), "heavy"}};
     int row = 0;
     for (const auto &c : cases) {
@@ -491,9 +508,13 @@ int main(int argc, char *argv[])
     ok = save(splash(), root + QStringLiteral("resources/images/splash.jpg"), "JPEG", 92) && ok;
     ok = save(icon(64), root + QStringLiteral("resources/images/about.png"), "PNG") && ok;
     ok = save(signalGenerator(), root + QStringLiteral("resources/pictures/SIGGEN.png"), "PNG") && ok;
-    const struct { const char *file; QImage (*draw)(); } diagrams[] = {
-        {"doubleslit.png", doubleSlitGeometry}, {"grating.png", gratingOrders},   {"nodes.png", standingNodes},
-        {"levels.png", hydrogenLevels},         {"malus.png", malusLaw},          {"damping.png", dampingRegimes}};
+    const struct
+    {
+        const char *file;
+        QImage (*draw)();
+    } diagrams[] = {
+        {"doubleslit.png", doubleSlitGeometry}, {"grating.png", gratingOrders}, {"nodes.png", standingNodes},
+        {"levels.png", hydrogenLevels},         {"malus.png", malusLaw},        {"damping.png", dampingRegimes}};
     for (const auto &d : diagrams) {
         ok = save(d.draw(), root + QStringLiteral("data/HTML/images/") + QString::fromLatin1(d.file), "PNG") && ok;
     }

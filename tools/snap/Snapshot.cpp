@@ -29,10 +29,10 @@ namespace Snapshot {
 
 namespace {
 
-const QStringList KnownActions{QStringLiteral("--screen"), QStringLiteral("--topic"),  QStringLiteral("--set"),
-                               QStringLiteral("--menu"),   QStringLiteral("--click"),  QStringLiteral("--click-right"),
+const QStringList KnownActions{QStringLiteral("--screen"), QStringLiteral("--topic"),   QStringLiteral("--set"),
+                               QStringLiteral("--menu"),   QStringLiteral("--click"),   QStringLiteral("--click-right"),
                                QStringLiteral("--press"),  QStringLiteral("--release"), QStringLiteral("--move"),
-                               QStringLiteral("--grab"),   QStringLiteral("--text"),   QStringLiteral("--series")};
+                               QStringLiteral("--grab"),   QStringLiteral("--text"),    QStringLiteral("--series")};
 
 // Message boxes are answered "No" (keep the program running) and reported.
 class ScriptedDialogs : public Dialogs
@@ -40,8 +40,7 @@ class ScriptedDialogs : public Dialogs
 public:
     explicit ScriptedDialogs(QTextStream &err)
         : m_err(err)
-    {
-    }
+    { }
     QMessageBox::StandardButton confirm(QWidget *, const QString &text, QMessageBox::StandardButtons) override
     {
         m_err << "question: " << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) << " -> No\n";

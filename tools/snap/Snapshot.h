@@ -16,7 +16,7 @@ namespace Snapshot {
 
 struct Action
 {
-    QString name;  // "--topic", "--set", ...
+    QString name; // "--topic", "--set", ...
     QString value; // the argument as given
 };
 
