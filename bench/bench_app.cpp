@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
-#include "Dialogs.h"
-#include "HelpSystem.h"
-#include "MainFrm.h"
-#include "Session.h"
+#include "app/MainFrm.h"
+#include "shell/Dialogs.h"
+#include "shell/HelpSystem.h"
+#include "shell/Session.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
-#include "Session.h"
 #include "chart/Chart.h"
 #include "optics/DifPage.h"
 #include "oscillations/ResonancePage.h"
+#include "shell/Session.h"
 #include "waves/SumWavePage.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Corvane's benchmarks: speed and processor use of the pictures, charts and
 // animations, measured off screen on this machine. Run with scripts/bench.
-#include "shell/Application.h"
+#include "app/Application.h"
 
 #include <QApplication>
 

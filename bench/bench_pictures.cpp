@@ -1,5 +1,4 @@
 #include "BenchSupport.h"
-#include "Session.h"
 #include "gdi/Canvas.h"
 #include "gdi/ProgramRandom.h"
 #include "optics/Grating.h"
@@ -10,6 +9,7 @@
 #include "oscillations/Resonance.h"
 #include "oscillations/SHM.h"
 #include "oscillations/Wave3D.h"
+#include "shell/Session.h"
 #include "waves/SndSpeed.h"
 #include "waves/Sound.h"
 #include "waves/StatWave.h"

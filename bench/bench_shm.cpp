@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
-#include "Session.h"
 #include "chart/Chart.h"
 #include "oscillations/SHMPage.h"
+#include "shell/Session.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -8,9 +8,9 @@
 // With --visit it first walks through all sixteen topics, so the peak memory
 // includes every page as a user would have seen it. The process then ends at
 // once; the benchmark measures the time from starting it to that line.
-#include "MainFrm.h"
-#include "TopicCatalogue.h"
-#include "shell/Application.h"
+#include "app/Application.h"
+#include "app/MainFrm.h"
+#include "app/TopicCatalogue.h"
 
 #include <QApplication>
 #include <QFile>

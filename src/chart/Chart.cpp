@@ -1,4 +1,4 @@
-#include "Chart.h"
+#include "chart/Chart.h"
 
 #include "gdi/ScreenReader.h"
 

@@ -1,6 +1,6 @@
-#include "Canvas.h"
+#include "gdi/Canvas.h"
 
-#include "GdiMath.h"
+#include "gdi/GdiMath.h"
 
 #include <QFontMetricsF>
 #include <QHash>

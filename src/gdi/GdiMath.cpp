@@ -1,4 +1,4 @@
-#include "GdiMath.h"
+#include "gdi/GdiMath.h"
 
 #include <QRegularExpression>
 

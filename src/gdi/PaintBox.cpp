@@ -1,6 +1,6 @@
-#include "PaintBox.h"
+#include "gdi/PaintBox.h"
 
-#include "ScreenReader.h"
+#include "gdi/ScreenReader.h"
 
 #include <QCursor>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Canvas.h"
+#include "gdi/Canvas.h"
 
 #include <QImage>
 #include <QWidget>

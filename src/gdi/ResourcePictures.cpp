@@ -1,4 +1,4 @@
-#include "ResourcePictures.h"
+#include "gdi/ResourcePictures.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "ScreenReader.h"
+#include "gdi/ScreenReader.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

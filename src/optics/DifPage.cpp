@@ -1,12 +1,12 @@
-#include "DifPage.h"
+#include "optics/DifPage.h"
 
-#include "GraphCommands.h"
-#include "Hints.h"
-#include "NSlitDif.h"
-#include "PageControls.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "optics/NSlitDif.h"
+#include "shell/GraphCommands.h"
+#include "shell/Hints.h"
+#include "shell/PageControls.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Grating.h"
+#include "optics/Grating.h"
 
 #include "gdi/GdiMath.h"
 

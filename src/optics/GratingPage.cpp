@@ -1,11 +1,11 @@
-#include "GratingPage.h"
+#include "optics/GratingPage.h"
 
-#include "Grating.h"
-#include "PageControls.h"
-#include "Session.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "optics/Grating.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
-#include "HydrogenLines.h"
+#include "optics/HydrogenLines.h"
 
-#include "Grating.h"
 #include "gdi/GdiMath.h"
+#include "optics/Grating.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,11 @@
-#include "HydrogenPage.h"
+#include "optics/HydrogenPage.h"
 
-#include "AnimSpd.h"
-#include "Hints.h"
-#include "Session.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/AnimSpd.h"
+#include "shell/Hints.h"
+#include "shell/Session.h"
 
 #include <QKeyEvent>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HydrogenLines.h"
-#include "TopicPage.h"
+#include "optics/HydrogenLines.h"
+#include "shell/TopicPage.h"
 
 class PaintBox;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "NSlitDif.h"
+#include "optics/NSlitDif.h"
 
 #include "gdi/GdiMath.h"
 

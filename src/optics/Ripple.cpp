@@ -1,4 +1,4 @@
-#include "Ripple.h"
+#include "optics/Ripple.h"
 
 #include "gdi/GdiMath.h"
 

@@ -1,12 +1,12 @@
-#include "RipplePage.h"
+#include "optics/RipplePage.h"
 
-#include "AnimSpd.h"
-#include "PageControls.h"
-#include "Ripple.h"
-#include "Session.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "optics/Ripple.h"
+#include "shell/AnimSpd.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
 
 #include <QLabel>
 #include <QRadioButton>

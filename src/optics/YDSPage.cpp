@@ -1,11 +1,11 @@
-#include "YDSPage.h"
+#include "optics/YDSPage.h"
 
-#include "Hints.h"
-#include "PageControls.h"
-#include "YDSlit.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "optics/YDSlit.h"
+#include "shell/Hints.h"
+#include "shell/PageControls.h"
 
 #include <QCoreApplication>
 #include <QLabel>

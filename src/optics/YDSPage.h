@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TopicPage.h"
+#include "shell/TopicPage.h"
 
 #include <QColor>
 

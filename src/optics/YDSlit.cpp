@@ -1,4 +1,4 @@
-#include "YDSlit.h"
+#include "optics/YDSlit.h"
 
 #include "gdi/GdiMath.h"
 

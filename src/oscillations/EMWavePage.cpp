@@ -1,9 +1,9 @@
-#include "EMWavePage.h"
+#include "oscillations/EMWavePage.h"
 
-#include "PageControls.h"
-#include "Session.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>

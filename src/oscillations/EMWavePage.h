@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TopicPage.h"
 #include "oscillations/Wave3D.h"
+#include "shell/TopicPage.h"
 
 class PaintBox;
 class QScrollBar;

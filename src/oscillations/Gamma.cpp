@@ -1,4 +1,4 @@
-#include "Gamma.h"
+#include "oscillations/Gamma.h"
 
 #include "gdi/GdiMath.h"
 #include "gdi/ResourcePictures.h"

@@ -1,12 +1,12 @@
-#include "GammaPage.h"
+#include "oscillations/GammaPage.h"
 
-#include "AnimSpd.h"
-#include "Gamma.h"
-#include "PageControls.h"
-#include "Session.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "oscillations/Gamma.h"
+#include "shell/AnimSpd.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "PolarPage.h"
+#include "oscillations/PolarPage.h"
 
-#include "AnimSpd.h"
-#include "Hints.h"
-#include "PageControls.h"
-#include "Session.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/AnimSpd.h"
+#include "shell/Hints.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "Resonance.h"
+#include "oscillations/Resonance.h"
 
-#include "SHM.h"
 #include "gdi/GdiMath.h"
+#include "oscillations/SHM.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,15 +1,15 @@
-#include "ResonancePage.h"
+#include "oscillations/ResonancePage.h"
 
-#include "AnimSpd.h"
-#include "GraphCommands.h"
-#include "Hints.h"
-#include "PageControls.h"
-#include "Resonance.h"
-#include "Session.h"
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "oscillations/Resonance.h"
+#include "shell/AnimSpd.h"
+#include "shell/GraphCommands.h"
+#include "shell/Hints.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
 
 #include <QLabel>
 #include <QPushButton>

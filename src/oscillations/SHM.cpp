@@ -1,4 +1,4 @@
-#include "SHM.h"
+#include "oscillations/SHM.h"
 
 #include "gdi/GdiMath.h"
 

@@ -1,15 +1,15 @@
-#include "SHMPage.h"
+#include "oscillations/SHMPage.h"
 
-#include "AnimSpd.h"
-#include "GraphCommands.h"
-#include "Hints.h"
-#include "PageControls.h"
-#include "SHM.h"
-#include "Session.h"
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "oscillations/SHM.h"
+#include "shell/AnimSpd.h"
+#include "shell/GraphCommands.h"
+#include "shell/Hints.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TopicPage.h"
 #include "gdi/Canvas.h"
+#include "shell/TopicPage.h"
 
 class Chart;
 class PaintBox;

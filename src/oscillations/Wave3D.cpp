@@ -1,4 +1,4 @@
-#include "Wave3D.h"
+#include "oscillations/Wave3D.h"
 
 #include "gdi/GdiMath.h"
 #include "gdi/ProgramRandom.h"

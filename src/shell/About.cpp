@@ -1,6 +1,6 @@
-#include "About.h"
+#include "shell/About.h"
 
-#include "FormFont.h"
+#include "shell/FormFont.h"
 
 #include <QLabel>
 #include <QPixmap>

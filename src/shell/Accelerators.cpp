@@ -1,4 +1,4 @@
-#include "Accelerators.h"
+#include "shell/Accelerators.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "AnimSpd.h"
+#include "shell/AnimSpd.h"
 
-#include "FormFont.h"
+#include "shell/FormFont.h"
 
 #include <QAbstractSlider>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Session.h"
+#include "shell/Session.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "BigPic.h"
+#include "shell/BigPic.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ButtonIcons.h"
+#include "shell/ButtonIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "FormFont.h"
+#include "shell/FormFont.h"
 
 #include "gdi/GdiMath.h"
 

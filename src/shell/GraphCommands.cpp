@@ -1,4 +1,4 @@
-#include "GraphCommands.h"
+#include "shell/GraphCommands.h"
 
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"

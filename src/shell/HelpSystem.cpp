@@ -1,6 +1,6 @@
-#include "HelpSystem.h"
+#include "shell/HelpSystem.h"
 
-#include "HelpWindow.h"
+#include "shell/HelpWindow.h"
 
 QtHelpSystem::QtHelpSystem(QString collectionFile)
     : m_collectionFile(std::move(collectionFile))

@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "shell/HelpWindow.h"
 
 #include <QFileInfo>
 #include <QHelpContentWidget>

@@ -1,4 +1,4 @@
-#include "Hints.h"
+#include "shell/Hints.h"
 
 #include <QAbstractSlider>
 #include <QAction>

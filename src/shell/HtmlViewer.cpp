@@ -1,4 +1,4 @@
-#include "HtmlViewer.h"
+#include "shell/HtmlViewer.h"
 
 #include <QContextMenuEvent>
 #include <QDir>

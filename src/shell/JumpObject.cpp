@@ -1,4 +1,4 @@
-#include "JumpObject.h"
+#include "shell/JumpObject.h"
 
 void TJumpManager::AddJump(const QString &url, int position)
 {

@@ -1,7 +1,7 @@
-#include "PageControls.h"
+#include "shell/PageControls.h"
 
-#include "Hints.h"
 #include "gdi/PaintBox.h"
+#include "shell/Hints.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "PrintPreview.h"
+#include "shell/PrintPreview.h"
 
-#include "Dialogs.h"
-#include "FormFont.h"
-#include "HtmlViewer.h"
 #include "gdi/PaintBox.h"
+#include "shell/Dialogs.h"
+#include "shell/FormFont.h"
+#include "shell/HtmlViewer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>

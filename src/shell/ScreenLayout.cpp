@@ -1,4 +1,4 @@
-#include "ScreenLayout.h"
+#include "shell/ScreenLayout.h"
 
 #include <QWidget>
 

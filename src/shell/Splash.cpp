@@ -1,4 +1,4 @@
-#include "Splash.h"
+#include "shell/Splash.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "TopicPage.h"
+#include "shell/TopicPage.h"
 
-#include "TopicCatalogue.h"
+#include "app/TopicCatalogue.h"
 
 TopicPage::TopicPage(Session &session, int topic, QWidget *parent)
     : QWidget(parent)

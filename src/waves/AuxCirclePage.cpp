@@ -1,11 +1,11 @@
-#include "AuxCirclePage.h"
+#include "waves/AuxCirclePage.h"
 
-#include "AnimSpd.h"
-#include "PageControls.h"
-#include "Session.h"
-#include "WaveMaths.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/AnimSpd.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
+#include "waves/WaveMaths.h"
 
 #include <QLabel>
 #include <QScrollBar>

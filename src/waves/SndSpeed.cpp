@@ -1,4 +1,4 @@
-#include "SndSpeed.h"
+#include "waves/SndSpeed.h"
 
 #include "gdi/GdiMath.h"
 #include "gdi/ResourcePictures.h"

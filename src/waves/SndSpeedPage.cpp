@@ -1,10 +1,10 @@
-#include "SndSpeedPage.h"
+#include "waves/SndSpeedPage.h"
 
-#include "PageControls.h"
-#include "SndSpeed.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/PageControls.h"
+#include "waves/SndSpeed.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Sound.h"
+#include "waves/Sound.h"
 
 #include "gdi/GdiMath.h"
 

@@ -1,11 +1,11 @@
-#include "SoundPage.h"
+#include "waves/SoundPage.h"
 
-#include "Hints.h"
-#include "PageControls.h"
-#include "Sound.h"
-#include "TonePlayer.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/Hints.h"
+#include "shell/PageControls.h"
+#include "waves/Sound.h"
+#include "waves/TonePlayer.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "StatWave.h"
+#include "waves/StatWave.h"
 
 #include "gdi/GdiMath.h"
 

@@ -1,11 +1,11 @@
-#include "StatWavePage.h"
+#include "waves/StatWavePage.h"
 
-#include "AnimSpd.h"
-#include "PageControls.h"
-#include "Session.h"
-#include "StatWave.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/AnimSpd.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
+#include "waves/StatWave.h"
 
 #include <QLabel>
 #include <QRadioButton>

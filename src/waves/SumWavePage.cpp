@@ -1,12 +1,12 @@
-#include "SumWavePage.h"
+#include "waves/SumWavePage.h"
 
-#include "GraphCommands.h"
-#include "Hints.h"
-#include "PageControls.h"
 #include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/GraphCommands.h"
+#include "shell/Hints.h"
+#include "shell/PageControls.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SuperWave.h"
-#include "TopicPage.h"
+#include "shell/TopicPage.h"
+#include "waves/SuperWave.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "SuperWave.h"
+#include "waves/SuperWave.h"
 
 #include "gdi/GdiMath.h"
 

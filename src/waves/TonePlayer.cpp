@@ -1,4 +1,4 @@
-#include "TonePlayer.h"
+#include "waves/TonePlayer.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -1,4 +1,4 @@
-#include "TransWave.h"
+#include "waves/TransWave.h"
 
 #include "gdi/GdiMath.h"
 

@@ -1,11 +1,11 @@
-#include "TransWavePage.h"
+#include "waves/TransWavePage.h"
 
-#include "AnimSpd.h"
-#include "PageControls.h"
-#include "Session.h"
-#include "TransWave.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
+#include "shell/AnimSpd.h"
+#include "shell/PageControls.h"
+#include "shell/Session.h"
+#include "waves/TransWave.h"
 
 #include <QCheckBox>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "WaveMaths.h"
+#include "waves/WaveMaths.h"
 
 #include "gdi/GdiMath.h"
 

@@ -1,7 +1,7 @@
-#include "Session.h"
 #include "gdi/PaintBox.h"
 #include "optics/HydrogenLines.h"
 #include "optics/HydrogenPage.h"
+#include "shell/Session.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
-#include "Session.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "optics/DifPage.h"
 #include "optics/NSlitDif.h"
+#include "shell/Session.h"
 
 #include <QCheckBox>
 #include <QLabel>

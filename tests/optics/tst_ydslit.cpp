@@ -1,7 +1,7 @@
-#include "Session.h"
 #include "gdi/PaintBox.h"
 #include "optics/YDSPage.h"
 #include "optics/YDSlit.h"
+#include "shell/Session.h"
 
 #include <QAction>
 #include <QLabel>

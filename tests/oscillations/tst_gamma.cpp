@@ -1,8 +1,8 @@
-#include "Session.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ResourcePictures.h"
 #include "oscillations/Gamma.h"
 #include "oscillations/GammaPage.h"
+#include "shell/Session.h"
 
 #include <QCheckBox>
 #include <QLabel>

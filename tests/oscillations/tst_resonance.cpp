@@ -1,8 +1,8 @@
-#include "Session.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "oscillations/Resonance.h"
 #include "oscillations/ResonancePage.h"
+#include "shell/Session.h"
 
 #include <QLabel>
 #include <QPrinter>

@@ -1,8 +1,8 @@
-#include "Session.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "oscillations/SHM.h"
 #include "oscillations/SHMPage.h"
+#include "shell/Session.h"
 
 #include <QApplication>
 #include <QLabel>

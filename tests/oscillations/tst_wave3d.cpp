@@ -1,8 +1,8 @@
-#include "Session.h"
 #include "gdi/PaintBox.h"
 #include "oscillations/EMWavePage.h"
 #include "oscillations/PolarPage.h"
 #include "oscillations/Wave3D.h"
+#include "shell/Session.h"
 
 #include <QLabel>
 #include <QPushButton>

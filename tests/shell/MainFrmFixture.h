@@ -2,9 +2,9 @@
 
 // A main window for tests: scripted message boxes and print dialogs, a help
 // system that records what it was asked, and a fixed 1024 by 768 screen.
-#include "Dialogs.h"
-#include "HelpSystem.h"
-#include "MainFrm.h"
+#include "app/MainFrm.h"
+#include "shell/Dialogs.h"
+#include "shell/HelpSystem.h"
 
 #include <QPrinter>
 #include <QStackedWidget>

@@ -2,10 +2,10 @@
 // with Tab and has an accessible name and description; pictures describe their
 // current state; menus have accelerators; Escape closes the dialogs.
 #include "MainFrmFixture.h"
+#include "app/Application.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "shell/Accelerators.h"
-#include "shell/Application.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "AnimSpd.h"
+#include "shell/AnimSpd.h"
 
 #include <QElapsedTimer>
 #include <QSlider>

@@ -4,9 +4,9 @@
 // reported, never a crash or a hang.
 #include "MainFrmFixture.h"
 
-#include "Application.h"
-#include "HtmlViewer.h"
-#include "TopicCatalogue.h"
+#include "app/Application.h"
+#include "app/TopicCatalogue.h"
+#include "shell/HtmlViewer.h"
 
 #include <QDir>
 #include <QDirIterator>

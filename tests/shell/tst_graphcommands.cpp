@@ -1,4 +1,4 @@
-#include "GraphCommands.h"
+#include "shell/GraphCommands.h"
 
 #include <QPageLayout>
 #include <QPrinter>

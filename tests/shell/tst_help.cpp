@@ -1,5 +1,5 @@
-#include "HelpSystem.h"
-#include "HelpWindow.h"
+#include "shell/HelpSystem.h"
+#include "shell/HelpWindow.h"
 
 #include <QCoreApplication>
 #include <QHelpEngine>

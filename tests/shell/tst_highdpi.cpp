@@ -4,9 +4,9 @@
 // picture pixel becomes an exact block of screen pixels, and the charts are
 // drawn at the screen's own resolution.
 #include "MainFrmFixture.h"
+#include "app/Application.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
-#include "shell/Application.h"
 
 #include <QApplication>
 #include <QPixmap>

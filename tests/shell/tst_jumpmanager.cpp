@@ -1,4 +1,4 @@
-#include "JumpObject.h"
+#include "shell/JumpObject.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
-#include "About.h"
-#include "AnimSpd.h"
-#include "Dialogs.h"
-#include "HelpSystem.h"
-#include "HtmlViewer.h"
-#include "JumpObject.h"
-#include "MainFrm.h"
-#include "TopicPage.h"
+#include "app/Application.h"
+#include "app/MainFrm.h"
 #include "chart/Chart.h"
 #include "oscillations/SHMPage.h"
-#include "shell/Application.h"
+#include "shell/About.h"
+#include "shell/AnimSpd.h"
+#include "shell/Dialogs.h"
+#include "shell/HelpSystem.h"
+#include "shell/HtmlViewer.h"
+#include "shell/JumpObject.h"
+#include "shell/TopicPage.h"
 
 #include <QAbstractSlider>
 #include <QAction>

@@ -2,7 +2,7 @@
 // print dialog offers only a PDF file, keys on the sound page play nothing,
 // and every other command keeps working.
 #include "MainFrmFixture.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 #include "waves/Sound.h"
 #include "waves/TonePlayer.h"
 

@@ -1,6 +1,6 @@
-#include "BigPic.h"
-#include "HtmlViewer.h"
-#include "TopicCatalogue.h"
+#include "app/TopicCatalogue.h"
+#include "shell/BigPic.h"
+#include "shell/HtmlViewer.h"
 
 #include <QCoreApplication>
 #include <QDir>

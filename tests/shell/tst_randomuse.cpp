@@ -9,12 +9,12 @@
 // CORVANE_ACTIONS sets its length.
 #include "MainFrmFixture.h"
 
-#include "HtmlViewer.h"
-#include "Session.h"
-#include "TopicCatalogue.h"
-#include "TopicPage.h"
+#include "app/TopicCatalogue.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
+#include "shell/HtmlViewer.h"
+#include "shell/Session.h"
+#include "shell/TopicPage.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

@@ -5,8 +5,8 @@
 // README come from a ten-minute run).
 #include "MainFrmFixture.h"
 
-#include "Application.h"
-#include "Session.h"
+#include "app/Application.h"
+#include "shell/Session.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "BigPic.h"
-#include "HtmlViewer.h"
-#include "JumpObject.h"
 #include "MainFrmFixture.h"
-#include "PrintPreview.h"
-#include "shell/Application.h"
+#include "app/Application.h"
+#include "shell/BigPic.h"
+#include "shell/HtmlViewer.h"
+#include "shell/JumpObject.h"
+#include "shell/PrintPreview.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "TopicCatalogue.h"
+#include "app/TopicCatalogue.h"
 
 #include <QTest>
 

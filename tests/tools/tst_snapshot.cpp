@@ -1,5 +1,5 @@
 #include "Snapshot.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "Session.h"
 #include "gdi/PaintBox.h"
 #include "optics/Ripple.h"
 #include "optics/RipplePage.h"
+#include "shell/Session.h"
 #include "waves/AuxCirclePage.h"
 #include "waves/StatWave.h"
 #include "waves/StatWavePage.h"

@@ -1,5 +1,5 @@
-#include "Session.h"
 #include "gdi/PaintBox.h"
+#include "shell/Session.h"
 #include "waves/SndSpeed.h"
 #include "waves/SndSpeedPage.h"
 #include "waves/Sound.h"

@@ -1,5 +1,5 @@
-#include "Session.h"
 #include "chart/Chart.h"
+#include "shell/Session.h"
 #include "waves/SumWavePage.h"
 #include "waves/SuperWave.h"
 

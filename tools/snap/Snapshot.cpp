@@ -1,10 +1,10 @@
 #include "Snapshot.h"
 
-#include "Dialogs.h"
-#include "HelpSystem.h"
-#include "MainFrm.h"
+#include "app/MainFrm.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
+#include "shell/Dialogs.h"
+#include "shell/HelpSystem.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

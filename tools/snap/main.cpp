@@ -1,8 +1,8 @@
 // corvane-snap: builds Corvane's main window off screen, runs the actions given
 // on the command line in order and exits; for screenshots and checks of the
 // pictures from outside. Run it without arguments for a list of actions.
-#include "Application.h"
 #include "Snapshot.h"
+#include "app/Application.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,6 +1,5 @@
-#include "TopicPages.h"
+#include "app/TopicRegistry.h"
 
-#include "TopicPage.h"
 #include "optics/DifPage.h"
 #include "optics/GratingPage.h"
 #include "optics/HydrogenPage.h"
@@ -11,6 +10,7 @@
 #include "oscillations/PolarPage.h"
 #include "oscillations/ResonancePage.h"
 #include "oscillations/SHMPage.h"
+#include "shell/TopicPage.h"
 #include "waves/AuxCirclePage.h"
 #include "waves/SndSpeedPage.h"
 #include "waves/SoundPage.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ScreenLayout.h"
-#include "Session.h"
-#include "TopicCatalogue.h"
+#include "app/TopicCatalogue.h"
+#include "shell/ScreenLayout.h"
+#include "shell/Session.h"
 
 #include <QImage>
 #include <QMainWindow>

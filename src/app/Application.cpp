@@ -1,9 +1,9 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "FormFont.h"
-#include "MainFrm.h"
-#include "Splash.h"
+#include "app/MainFrm.h"
 #include "gdi/Canvas.h"
+#include "shell/FormFont.h"
+#include "shell/Splash.h"
 
 #include <QApplication>
 #include <QCursor>
