@@ -139,7 +139,7 @@ static void BM_AnimationCore(benchmark::State &state, int topic, const char *but
     }
     settle();
     for (auto _ : state) {
-        QTimer::singleShot(5000, &window, [&window] { window.session().animStopFlag = -1; });
+        QTimer::singleShot(5000, &window, [&window] { window.session().stopAnimations(); });
         QElapsedTimer wall;
         wall.start();
         const double cpu0 = processorSeconds();

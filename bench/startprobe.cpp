@@ -10,7 +10,7 @@
 // once; the benchmark measures the time from starting it to that line.
 #include "app/Application.h"
 #include "app/MainFrm.h"
-#include "app/TopicCatalogue.h"
+#include "app/TopicRegistry.h"
 
 #include <QApplication>
 #include <QFile>

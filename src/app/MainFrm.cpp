@@ -2,24 +2,19 @@
 
 #include "app/TopicRegistry.h"
 #include "chart/Chart.h"
-#include "oscillations/SHMPage.h"
 #include "shell/About.h"
 #include "shell/Accelerators.h"
 #include "shell/AnimSpd.h"
-#include "shell/BigPic.h"
-#include "shell/ButtonIcons.h"
 #include "shell/Dialogs.h"
 #include "shell/FormFont.h"
 #include "shell/GraphCommands.h"
 #include "shell/HelpSystem.h"
-#include "shell/Hints.h"
 #include "shell/HtmlViewer.h"
 #include "shell/JumpObject.h"
-#include "shell/PrintPreview.h"
+#include "shell/ScreenLayout.h"
+#include "shell/TextPane.h"
 #include "shell/TopicPage.h"
-#include "waves/SumWavePage.h"
 
-#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
@@ -35,8 +30,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 // The splitter between the page area and the text pane. The page area keeps a
@@ -92,21 +85,6 @@ namespace {
 // question asks about.
 const QString ChartPictureFormat = QStringLiteral("image/svg+xml");
 
-QToolButton *makeBarButton(QWidget *parent, const char *name, const QString &caption, ButtonIcons::Kind icon,
-                           const QString &hint)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setIcon(ButtonIcons::icon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    button->setFixedSize(44, 37);
-    button->setIconSize(QSize(20, 20));
-    Hints::setHint(button, hint);
-    return button;
-}
-
 QAction *addItem(QMenu *menu, const char *name, const QString &caption, int tag = 0)
 {
     QAction *action = menu->addAction(caption);
@@ -119,7 +97,7 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption, int tag 
 
 TMainFrm::TMainFrm(Options options)
     : m_dialogs(options.dialogs ? options.dialogs : std::make_shared<MessageBoxDialogs>())
-    , m_history(std::make_unique<TJumpManager>())
+    , m_shared(std::make_unique<Topics::SharedState>())
 {
     setObjectName(QStringLiteral("MainFrm"));
     m_session.programDir = options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir;
@@ -141,12 +119,10 @@ TMainFrm::TMainFrm(Options options)
     m_splitter->addWidget(m_mainPC);
     createPages();
 
-    auto *rightPanel = new QFrame(m_splitter);
-    rightPanel->setObjectName(QStringLiteral("RightPanel"));
-    rightPanel->setFrameShape(QFrame::Panel);
-    rightPanel->setFrameShadow(QFrame::Sunken);
-    createTextPane(rightPanel);
-    m_splitter->addWidget(rightPanel);
+    m_textPane = new TextPane(m_session, *m_dialogs, m_splitter);
+    m_textPane->setPageTopic([this](const QString &url) { return PageTopic(url); });
+    connect(m_textPane, &TextPane::topicRequested, this, &TMainFrm::ShowTopic);
+    m_splitter->addWidget(m_textPane);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] { StoreTopicWidth(); });
@@ -181,70 +157,9 @@ void TMainFrm::createPages()
     m_collagePic->setObjectName(QStringLiteral("CollagePic"));
     m_mainPC->addWidget(m_splashTab);
 
-    for (int topic = 1; topic <= Topics::Count; ++topic) {
-        TopicPage *page = createTopicPage(m_session, topic, m_mainPC);
-        m_pages[std::size_t(topic - 1)] = page;
-        m_mainPC->addWidget(page);
+    for (int topic : Topics::BuiltAtStart) {
+        page(topic);
     }
-}
-
-void TMainFrm::createTextPane(QWidget *parent)
-{
-    auto *layout = new QVBoxLayout(parent);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(0);
-
-    auto *panel2 = new QWidget(parent);
-    panel2->setObjectName(QStringLiteral("Panel2"));
-    panel2->setFixedHeight(41);
-    auto *buttons = new QHBoxLayout(panel2);
-    buttons->setContentsMargins(2, 2, 2, 2);
-    buttons->setSpacing(0);
-    m_menuBtn = makeBarButton(panel2, "MenuBtn", tr("index"), ButtonIcons::Kind::Index,
-                              tr("main index|Return to main index page"));
-    m_fwdBtn = makeBarButton(panel2, "FwdBtn", tr("forward"), ButtonIcons::Kind::Forward, tr("forward"));
-    m_backBtn = makeBarButton(panel2, "BackBtn", tr("back"), ButtonIcons::Kind::Back, tr("back"));
-    m_copyBtn = makeBarButton(panel2, "CopyBtn", tr("copy"), ButtonIcons::Kind::Copy,
-                              tr("copy selected text|Copy selected text to the clipboard"));
-    m_fontBtn = makeBarButton(panel2, "FontBtn", tr("font"), ButtonIcons::Kind::Font, tr("font size|Set font size"));
-    m_printBtn = makeBarButton(panel2, "PrintBtn", tr("print"), ButtonIcons::Kind::Print,
-                               tr("print|Print current topic"));
-    for (QToolButton *b : {m_menuBtn, m_fwdBtn, m_backBtn, m_copyBtn, m_fontBtn, m_printBtn}) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch(1);
-    m_fwdBtn->setEnabled(false);
-    m_copyBtn->setEnabled(false);
-
-    m_viewer = new HtmlViewer(parent);
-    layout->addWidget(panel2);
-    layout->addWidget(m_viewer, 1);
-
-    connect(m_menuBtn, &QToolButton::clicked, this, [this] { MenuBtnClick(); });
-    connect(m_fwdBtn, &QToolButton::clicked, this, [this] { FwdBtnClick(true); });
-    connect(m_backBtn, &QToolButton::clicked, this, [this] { FwdBtnClick(false); });
-    connect(m_copyBtn, &QToolButton::clicked, m_viewer, &HtmlViewer::copySelection);
-    connect(m_printBtn, &QToolButton::clicked, this, &TMainFrm::PrintTopicClick);
-    m_viewer->setHotSpotHandler([this](const QString &url) { return viewerHotSpotClick(url); });
-    connect(m_viewer, &HtmlViewer::rightClicked, this, &TMainFrm::viewerRightClick);
-    connect(m_viewer, &HtmlViewer::mouseUp, this, &TMainFrm::viewerMouseUp);
-
-    m_fontPopUp = new QMenu(this);
-    m_fontPopUp->setObjectName(QStringLiteral("FontPopUp"));
-    for (int points : {8, 10, 12, 14}) {
-        const QByteArray name = "N" + QByteArray::number(points) + "point1";
-        QAction *item = addItem(m_fontPopUp, name.constData(), tr("%1 point").arg(points), points);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, points] { N8point1Click(points); });
-    }
-    connect(m_fontPopUp, &QMenu::aboutToShow, this, &TMainFrm::FontPopUpPopup);
-    m_fontBtn->setMenu(m_fontPopUp);
-    m_fontBtn->setPopupMode(QToolButton::InstantPopup);
-
-    m_picPopUp = new QMenu(this);
-    m_picPopUp->setObjectName(QStringLiteral("PicPopUp"));
-    connect(addItem(m_picPopUp, "CopyImage1", tr("Copy picture to clipboard")), &QAction::triggered, this,
-            &TMainFrm::CopyImage1Click);
 }
 
 void TMainFrm::createMenus()
@@ -254,7 +169,8 @@ void TMainFrm::createMenus()
 
     QMenu *file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    connect(addItem(file, "Printtopic1", tr("Print topic")), &QAction::triggered, this, &TMainFrm::PrintTopicClick);
+    connect(addItem(file, "Printtopic1", tr("Print topic")), &QAction::triggered, m_textPane,
+            &TextPane::PrintTopicClick);
     file->addSeparator();
     QAction *exit = addItem(file, "Exit1", tr("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -301,7 +217,9 @@ void TMainFrm::createMenus()
         QAction *item = addItem(xaxis, name, caption, tag);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, item] {
-            static_cast<SumWavePage *>(page(8))->N360degrees1Click(item->data().toInt());
+            if (TopicPage *active = activePage()) {
+                active->setGraphXAxisRange(item->data().toInt());
+            }
             Xaxis1Click();
         });
     }
@@ -314,18 +232,7 @@ void TMainFrm::createMenus()
 
     QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View1"));
-    m_backgroundMenu = view->addMenu(tr("Text background"));
-    QMenu *background = m_backgroundMenu;
-    background->setObjectName(QStringLiteral("Backgnd1"));
-    background->menuAction()->setObjectName(QStringLiteral("Backgnd1"));
-    connect(background, &QMenu::aboutToShow, this, &TMainFrm::Backgnd1Click);
-    for (const auto &[name, caption, tag] :
-         {std::tuple{"WhiteBgn1", tr("white"), 0}, std::tuple{"YellowBgn1", tr("pale yellow"), 1},
-          std::tuple{"BlueBgn1", tr("blue/gray"), 2}, std::tuple{"SandBgn1", tr("sand"), 3}}) {
-        QAction *item = addItem(background, name, caption, tag);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, tag] { SetViewerBackground(tag); });
-    }
+    view->addMenu(m_textPane->backgroundMenu());
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -336,8 +243,8 @@ void TMainFrm::createMenus()
     connect(search, &QAction::triggered, this, [this] { m_help->searchPartialKey(); });
     connect(contents, &QAction::triggered, this, [this] { m_help->showContents(); });
     connect(about, &QAction::triggered, this, [this] {
-        TAboutFrm about(this);
-        about.exec();
+        TAboutFrm box(this);
+        box.exec();
     });
 }
 
@@ -370,12 +277,13 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
     if (auto *dispatcher = QAbstractEventDispatcher::instance()) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainFrm::AppIdle);
     }
-    for (TopicPage *page : m_pages) {
-        page->startUp();
+    for (int topic : Topics::BuiltAtStart) {
+        page(topic)->startUp();
     }
+    m_startUpDone = true;
 
     m_mainPC->setCurrentWidget(m_splashTab);
-    loadViewerPage(m_session.htmlDir + QStringLiteral("index.htm"));
+    m_textPane->loadViewerPage(m_session.htmlDir + QStringLiteral("index.htm"));
     SetTopicCaption(0);
 
     const QString picture = m_session.htmlDir
@@ -389,7 +297,7 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
             m_collagePic->resize(pixmap.size());
         }
     }
-    m_history->HomePage = m_session.htmlDir + QStringLiteral("INDEX.HTM");
+    history().setHomePage(m_session.htmlDir + QStringLiteral("INDEX.HTM"));
 }
 
 void TMainFrm::showEvent(QShowEvent *event)
@@ -403,8 +311,10 @@ void TMainFrm::showEvent(QShowEvent *event)
 
 void TMainFrm::FormShow()
 {
-    for (TopicPage *page : m_pages) {
-        page->firstShow();
+    for (TopicPage *built : m_pages) {
+        if (built) {
+            built->firstShow();
+        }
     }
     centreStartPicture();
     Q_EMIT firstShown();
@@ -417,9 +327,43 @@ void TMainFrm::centreStartPicture()
     m_collagePic->move((page.width() - picture.width()) / 2, (page.height() - picture.height()) / 2);
 }
 
-TopicPage *TMainFrm::page(int topic) const
+TopicPage *TMainFrm::builtPage(int topic) const
 {
     return Topics::isTopic(topic) ? m_pages[std::size_t(topic - 1)] : nullptr;
+}
+
+TopicPage *TMainFrm::page(int topic)
+{
+    if (!Topics::isTopic(topic)) {
+        return nullptr;
+    }
+    TopicPage *&built = m_pages[std::size_t(topic - 1)];
+    if (!built) {
+        // A page built after start-up goes through what start-up gave the
+        // others: the screen mode's control sizes, menu accelerators and, once
+        // the window has been shown, its start-up and first-show work.
+        built = Topics::createPage(topic, m_session, *m_shared, m_mainPC);
+        m_mainPC->addWidget(built);
+        applyTopicControlSizes(built, m_session.screenMode);
+        Accelerators::assignAll(built);
+        if (m_startUpDone) {
+            built->startUp();
+        }
+        if (m_shownOnce) {
+            built->firstShow();
+        }
+    }
+    return built;
+}
+
+HtmlViewer *TMainFrm::viewer() const
+{
+    return m_textPane->viewer();
+}
+
+TJumpManager &TMainFrm::history()
+{
+    return m_textPane->history();
 }
 
 QAction *TMainFrm::topicAction(int topic) const
@@ -447,9 +391,9 @@ void TMainFrm::releaseStartPicture()
 
 void TMainFrm::showAnimationsStopped()
 {
-    for (int topic = 1; topic <= Topics::Count; ++topic) {
-        if (TopicPage *p = page(topic)) {
-            p->showStopped();
+    for (TopicPage *built : m_pages) {
+        if (built) {
+            built->showStopped();
         }
     }
 }
@@ -475,17 +419,17 @@ void TMainFrm::DoTopicChange(QAction *sender)
     if (topic == m_session.currentTopic) {
         return;
     }
-    m_session.animStopFlag = -1;
+    m_session.stopAnimations();
     showAnimationsStopped();
     selectTopicPage(topic);
     ApplyTopicWidth(topic);
-    loadViewerPage(m_session.htmlDir + Topics::topicPage(topic));
+    m_textPane->loadViewerPage(m_session.htmlDir + Topics::topicPage(topic));
     SetTopicCaption(topic);
 }
 
 void TMainFrm::ShowTopic(int topic)
 {
-    m_session.animStopFlag = -1;
+    m_session.stopAnimations();
     showAnimationsStopped();
     releaseStartPicture();
     selectTopicPage(topic);
@@ -530,17 +474,9 @@ void TMainFrm::Topics1Click()
 
 void TMainFrm::AppIdle()
 {
-    const bool canBack = m_history->CanGoBack() || m_viewer->position() > 0;
-    if (m_backBtn->isEnabled() != canBack) {
-        m_backBtn->setEnabled(canBack);
-    }
-    const bool notIndex
-        = m_viewer->currentFile().compare(m_session.htmlDir + QStringLiteral("INDEX.HTM"), Qt::CaseInsensitive) != 0;
-    if (m_menuBtn->isEnabled() != notIndex) {
-        m_menuBtn->setEnabled(notIndex);
-    }
-    const auto *nonPolar = findChild<QWidget *>(QStringLiteral("NonPolarPanel"));
-    const bool animation = Topics::animationMenuVisible(m_session.currentTopic, nonPolar && nonPolar->isVisible());
+    m_textPane->updateButtons();
+    const TopicPage *active = activePage();
+    const bool animation = active && active->showsAnimationMenu();
     if (m_animationMenu->menuAction()->isVisible() != animation) {
         m_animationMenu->menuAction()->setVisible(animation);
     }
@@ -553,7 +489,8 @@ TopicPage *TMainFrm::activePage() const
 
 void TMainFrm::Graph1Click()
 {
-    const GraphMenuState state = graphMenuState(m_mainPC->currentWidget()->objectName());
+    const TopicPage *active = activePage();
+    const GraphMenuState state = active ? active->graphCommands() : GraphMenuState{};
     const auto enable = [this](const char *name, bool on) {
         if (auto *action = findChild<QAction *>(QString::fromLatin1(name))) {
             action->setEnabled(on);
@@ -569,7 +506,7 @@ void TMainFrm::Graph1Click()
 void TMainFrm::Print1Click()
 {
     TopicPage *page = activePage();
-    if (!page || !graphMenuState(page->objectName()).print) {
+    if (!page || !page->graphCommands().print) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -586,14 +523,15 @@ void TMainFrm::Print1Click()
 void TMainFrm::Copy1Click()
 {
     TopicPage *page = activePage();
-    if (page && page->chart() && graphMenuState(page->objectName()).copy) {
+    if (page && page->chart() && page->graphCommands().copy) {
         page->chart()->copyToClipboard();
     }
 }
 
 void TMainFrm::timescale1Click()
 {
-    const int current = static_cast<SHMPage *>(page(9))->timeScale();
+    const TopicPage *active = activePage();
+    const int current = active ? active->graphTimeScale() : 0;
     for (QAction *item : m_timescaleMenu->actions()) {
         item->setChecked(item->data().toInt() == current);
     }
@@ -601,16 +539,17 @@ void TMainFrm::timescale1Click()
 
 void TMainFrm::UpdateGraphTimescale(QAction *sender)
 {
-    if (sender) {
-        static_cast<SHMPage *>(page(9))->UpdateGraphTimescale(sender->data().toInt());
+    TopicPage *active = activePage();
+    if (sender && active) {
+        active->setGraphTimeScale(sender->data().toInt());
     }
     timescale1Click();
 }
 
 void TMainFrm::Xaxis1Click()
 {
-    const int last = static_cast<SumWavePage *>(page(8))->SumLastIndex();
-    const int tag = last == 180 ? 1 : (last == 360 ? 2 : 3);
+    const TopicPage *active = activePage();
+    const int tag = active ? active->graphXAxisRange() : 0;
     for (QAction *item : m_xAxisMenu->actions()) {
         item->setChecked(item->data().toInt() == tag);
     }
@@ -618,9 +557,9 @@ void TMainFrm::Xaxis1Click()
 
 void TMainFrm::setspeed1Click()
 {
-    const auto *singleSlit = findChild<QAbstractButton *>(QStringLiteral("ssRB"));
-    const auto settingNow = [this, singleSlit] {
-        return speedSettingFor(m_session.currentTopic, !singleSlit || singleSlit->isChecked());
+    const auto settingNow = [this]() -> std::optional<AnimSpeed> {
+        const TopicPage *active = activePage();
+        return active ? active->speedSetting() : std::nullopt;
     };
     TAnimSpdFrm dialog(this);
     if (const auto setting = settingNow()) {
@@ -633,175 +572,6 @@ void TMainFrm::setspeed1Click()
     if (const auto setting = settingNow()) {
         m_session.speed(*setting) = dialog.speed();
     }
-}
-
-void TMainFrm::loadViewerPage(const QString &file)
-{
-    // The start-up and topic switches do not report a missing page, as the
-    // pages are part of the installation; the pane is left empty rather than
-    // showing the text of another topic.
-    if (!m_viewer->loadFile(file)) {
-        m_viewer->showNothing();
-    }
-}
-
-void TMainFrm::MenuBtnClick()
-{
-    m_session.animStopFlag = -1;
-    loadViewerPage(m_session.htmlDir + QStringLiteral("index.htm"));
-    m_history->ClearHistory();
-    m_history->Index = 0;
-    m_fwdBtn->setEnabled(false);
-    m_backBtn->setEnabled(false);
-}
-
-void TMainFrm::FwdBtnClick(bool forward)
-{
-    const int p = m_viewer->position();
-    if (!forward && p > 0) {
-        m_viewer->setPosition(0);
-        return;
-    }
-    TJumpManager::Result target;
-    if (forward) {
-        target = m_history->GoForward();
-    } else {
-        m_history->AddJump(m_viewer->currentFile(), p);
-        target = m_history->GoBack();
-    }
-    if (!target.URL.isEmpty()) {
-        QString error;
-        if (!m_viewer->loadFile(target.URL, &error)) {
-            m_dialogs->error(this, error);
-            return;
-        }
-        m_viewer->setPosition(target.Position);
-        const int topic = PageTopic(target.URL);
-        if (topic != m_session.currentTopic) {
-            ShowTopic(topic);
-        }
-    }
-    m_backBtn->setEnabled(m_history->CanGoBack() || p > 0);
-    m_fwdBtn->setEnabled(m_history->CanGoForward());
-}
-
-bool TMainFrm::viewerHotSpotClick(const QString &url)
-{
-    const QUrl address(url);
-    const QString scheme = address.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto")) {
-        // Addresses on the web go to the desktop's browser; the pane, its
-        // history and the topic stay as they are.
-        m_dialogs->openExternal(address);
-        return true;
-    }
-    bool handled = false;
-    if (url.startsWith(QLatin1Char('$'))) {
-        handled = true;
-        showPictureLink(url);
-    } else if (url.startsWith(QChar(0x00A3))) {
-        handled = true;
-    } else {
-        m_history->AddJump(m_viewer->currentFile(), m_viewer->position());
-        m_backBtn->setEnabled(m_history->CanGoBack());
-        m_fwdBtn->setEnabled(m_history->CanGoForward());
-    }
-    const int topic = PageTopic(url);
-    if (topic != m_session.currentTopic) {
-        ShowTopic(topic);
-    }
-    return handled;
-}
-
-void TMainFrm::showPictureLink(const QString &url)
-{
-    const QString path = BigPic::picturePath(m_session.htmlDir + QStringLiteral("images"), url);
-    if (path.isEmpty()) {
-        m_dialogs->error(this,
-                         tr("The picture link \"%1\" does not name a picture in the pictures folder.").arg(url.mid(1)));
-        return;
-    }
-    const QImage picture(HtmlViewer::resolvePath(path));
-    if (picture.isNull()) {
-        m_dialogs->error(this, tr("Cannot load the picture \"%1\".").arg(url.mid(1)));
-        return;
-    }
-    TBigPicFrm window(picture, this);
-    window.exec();
-}
-
-void TMainFrm::viewerRightClick(QPoint globalPosition, const QImage &picture)
-{
-    m_pictureImage = picture;
-    QAction *copy = findChild<QAction *>(QStringLiteral("CopyImage1"));
-    copy->setEnabled(!picture.isNull());
-    if (copy->isEnabled()) {
-        m_picPopUp->popup(globalPosition);
-    } else {
-        m_pictureImage = QImage();
-    }
-}
-
-void TMainFrm::CopyImage1Click()
-{
-    if (!m_pictureImage.isNull()) {
-        QGuiApplication::clipboard()->setImage(m_pictureImage);
-    }
-}
-
-void TMainFrm::viewerMouseUp()
-{
-    // On the start page copying stays off.
-    m_copyBtn->setEnabled(m_viewer->selectionLength() >= 1 && m_session.currentTopic != 0);
-}
-
-void TMainFrm::FontPopUpPopup()
-{
-    const QList<QAction *> items = m_fontPopUp->actions();
-    for (int i = 0; i < items.size(); ++i) {
-        items[i]->setChecked(m_viewer->defaultFontSize() == 8 + 2 * i);
-    }
-}
-
-void TMainFrm::N8point1Click(int points)
-{
-    m_viewer->setDefaultFontSize(points);
-    m_viewer->reload();
-}
-
-QColor TMainFrm::textBackground(int tag)
-{
-    switch (tag) {
-    case 1:
-        return {255, 255, 191};
-    case 2:
-        return {217, 234, 255};
-    case 3:
-        return {255, 224, 193};
-    default:
-        return {255, 255, 255};
-    }
-}
-
-void TMainFrm::Backgnd1Click()
-{
-    for (QAction *item : m_backgroundMenu->actions()) {
-        item->setChecked(textBackground(item->data().toInt()) == m_viewer->defaultBackground());
-    }
-}
-
-void TMainFrm::SetViewerBackground(int tag)
-{
-    m_viewer->setDefaultBackground(textBackground(tag));
-}
-
-void TMainFrm::PrintTopicClick()
-{
-    auto preview = TPrntPrevFrm::create(this, m_viewer, m_dialogs.get());
-    if (!preview) {
-        return;
-    }
-    preview->exec();
 }
 
 bool TMainFrm::FormKeyDown(int key)
@@ -819,22 +589,22 @@ bool TMainFrm::FormKeyDown(int key)
 
 bool TMainFrm::FormCloseQuery()
 {
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (data && data->hasFormat(ChartPictureFormat)) {
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    if (clipboard && clipboard->hasFormat(ChartPictureFormat)) {
         const auto answer = m_dialogs->confirm(
             this, tr("Do you want to leave the data on the clipboard\nafter the program is closed?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel) {
             return false;
         }
-        m_session.animStopFlag = -1;
+        m_session.stopAnimations();
         if (answer == QMessageBox::No) {
             QGuiApplication::clipboard()->clear();
         }
         return true;
     }
     if (m_dialogs->confirm(this, tr("Exit program?"), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-        m_session.animStopFlag = -1;
+        m_session.stopAnimations();
         return true;
     }
     return false;

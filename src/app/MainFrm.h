@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TopicCatalogue.h"
+#include "app/TopicRegistry.h"
 #include "shell/ScreenLayout.h"
 #include "shell/Session.h"
 
@@ -18,8 +18,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStackedWidget;
-class QToolButton;
 class TJumpManager;
+class TextPane;
 class TopicPage;
 class TopicSplitter;
 
@@ -47,9 +47,13 @@ public:
 
     Session &session() { return m_session; }
     const ScreenArrangement &arrangement() const { return m_arrangement; }
-    HtmlViewer *viewer() const { return m_viewer; }
-    TJumpManager &history() { return *m_history; }
-    TopicPage *page(int topic) const;
+    TextPane *textPane() const { return m_textPane; }
+    // What the pages share beyond the session (the 3-D view).
+    const Topics::SharedState &sharedState() const { return *m_shared; }
+    HtmlViewer *viewer() const;
+    TJumpManager &history();
+    // A topic's page, built when first asked for.
+    TopicPage *page(int topic);
     QAction *topicAction(int topic) const;
     int mainPCWidth() const;
     int topicWidth(int topic) const;
@@ -79,23 +83,6 @@ public:
     // Asks whether the program may close; sets the stop flag when it may.
     bool FormCloseQuery();
 
-    // Text pane navigation.
-    void MenuBtnClick();
-    void FwdBtnClick(bool forward);
-    bool viewerHotSpotClick(const QString &url);
-    void viewerRightClick(QPoint globalPosition, const QImage &picture);
-    void CopyImage1Click();
-    void viewerMouseUp();
-    void FontPopUpPopup();
-    void N8point1Click(int points);
-    void Backgnd1Click();
-    void SetViewerBackground(int tag);
-    void PrintTopicClick();
-    const QImage &pictureImage() const { return m_pictureImage; }
-
-    // The text backgrounds of the View menu, by Tag.
-    static QColor textBackground(int tag);
-
 Q_SIGNALS:
     // Emitted once, when the window has been shown and laid out.
     void firstShown();
@@ -108,7 +95,8 @@ protected:
 
 private:
     void createPages();
-    void createTextPane(QWidget *parent);
+    // The page of a topic if it has been built, else null.
+    TopicPage *builtPage(int topic) const;
     void createMenus();
     void FormCreate(const std::optional<ScreenInfo> &screen);
     void FormShow();
@@ -118,39 +106,28 @@ private:
     void showAnimationsStopped();
     void centreStartPicture();
     void AppHint(const QString &hint);
-    void loadViewerPage(const QString &file);
-    void showPictureLink(const QString &url);
     TopicPage *activePage() const;
 
     Session m_session;
     ScreenArrangement m_arrangement;
     std::shared_ptr<Dialogs> m_dialogs;
     std::shared_ptr<HelpSystem> m_help;
-    std::unique_ptr<TJumpManager> m_history;
+    std::unique_ptr<Topics::SharedState> m_shared;
     std::array<int, Topics::Count> m_topicWidths{};
     int m_splashPictureLoaded = -1;
     bool m_shownOnce = false;
+    bool m_startUpDone = false;
 
     TopicSplitter *m_splitter = nullptr;
     QStackedWidget *m_mainPC = nullptr;
     QWidget *m_splashTab = nullptr;
     QLabel *m_collagePic = nullptr;
     std::array<TopicPage *, Topics::Count> m_pages{};
-    HtmlViewer *m_viewer = nullptr;
-    QToolButton *m_menuBtn = nullptr;
-    QToolButton *m_fwdBtn = nullptr;
-    QToolButton *m_backBtn = nullptr;
-    QToolButton *m_copyBtn = nullptr;
-    QToolButton *m_fontBtn = nullptr;
-    QToolButton *m_printBtn = nullptr;
+    TextPane *m_textPane = nullptr;
     QMenu *m_topicsMenu = nullptr;
     QMenu *m_graphMenu = nullptr;
     QMenu *m_timescaleMenu = nullptr;
     QMenu *m_xAxisMenu = nullptr;
-    QMenu *m_fontPopUp = nullptr;
-    QMenu *m_backgroundMenu = nullptr;
-    QMenu *m_picPopUp = nullptr;
-    QImage m_pictureImage;
     QMenu *m_animationMenu = nullptr;
     std::array<QAction *, Topics::Count> m_topicActions{};
 };

@@ -10,7 +10,6 @@
 #include "oscillations/PolarPage.h"
 #include "oscillations/ResonancePage.h"
 #include "oscillations/SHMPage.h"
-#include "shell/TopicPage.h"
 #include "waves/AuxCirclePage.h"
 #include "waves/SndSpeedPage.h"
 #include "waves/SoundPage.h"
@@ -18,55 +17,135 @@
 #include "waves/SumWavePage.h"
 #include "waves/TransWavePage.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
+
+namespace Topics {
 
 namespace {
 
-TopicPage *newTopicPage(Session &session, int topic, QWidget *parent)
+template<typename Page>
+TopicPage *build(Session &session, SharedState &, QWidget *parent)
 {
-    switch (topic) {
-    case 1:
-        return new YDSPage(session, parent);
-    case 2:
-        return new DifPage(session, parent);
-    case 3:
-        return new GratingPage(session, parent);
-    case 4:
-        return new TransWavePage(session, parent);
-    case 5:
-        return new SoundPage(session, parent);
-    case 6:
-        return new StatWavePage(session, parent);
-    case 7:
-        return new SndSpeedPage(session, parent);
-    case 8:
-        return new SumWavePage(session, parent);
-    case 11:
-        return new AuxCirclePage(session, parent);
-    case 12:
-        return new RipplePage(session, parent);
-    case 13:
-        return new HydrogenPage(session, parent);
-    case 14:
-        return new ResonancePage(session, parent);
-    case 15:
-        return new EMWavePage(session, parent);
-    case 16:
-        return new PolarPage(session, parent);
-    case 9:
-        return new SHMPage(session, parent);
-    case 10:
-        return new GammaPage(session, parent);
-    default:
-        return new TopicPage(session, topic, parent);
-    }
+    return new Page(session, parent);
 }
+
+template<typename Page>
+TopicPage *build3D(Session &session, SharedState &shared, QWidget *parent)
+{
+    return new Page(session, shared.view3D, parent);
+}
+
+constexpr std::array<TopicInfo, Count> Table{{
+    {1, "Youngsdoubleslits1", QT_TRANSLATE_NOOP("Topics", "Youngs double slits"), "YDStab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Young's double slit experiment]"), "YDS.HTM", 430, 1130, build<YDSPage>},
+    {2, "Multipleslitdiffraction1", QT_TRANSLATE_NOOP("Topics", "Multiple slit diffraction"), "DifTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [multiple slit interference]"), "MULTISLIT.HTM", 440, 1060, build<DifPage>},
+    {3, "Spectrometer1", QT_TRANSLATE_NOOP("Topics", "Diffraction grating (spectrometer)"), "GratingTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [diffraction grating]"), "GRATING.HTM", 440, 1030, build<GratingPage>},
+    {4, "Transverseandlongitudinalwaves1", QT_TRANSLATE_NOOP("Topics", "Transverse and longitudinal waves"),
+     "TnvsLongTab", QT_TRANSLATE_NOOP("Topics", "Waves [longitudinal and transverse waves]"), "TLWAVE.HTM", 380, 1080,
+     build<TransWavePage>},
+    {5, "Soundwaves1", QT_TRANSLATE_NOOP("Topics", "Sound waves"), "SoundTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [sound waves]"), "SOUND.HTM", 420, 1090, build<SoundPage>},
+    {6, "Standingwaves1", QT_TRANSLATE_NOOP("Topics", "Standing waves"), "StatWaveTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [stationary waves]"), "STATWAVE.HTM", 490, 1110, build<StatWavePage>},
+    {7, "Speedofsound1", QT_TRANSLATE_NOOP("Topics", "Speed of sound measurement"), "SndSpeedTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [speed of sound in air]"), "SNDSPEED.HTM", 400, 1100, build<SndSpeedPage>},
+    {8, "Superpositionofwaves1", QT_TRANSLATE_NOOP("Topics", "Superposition of waves"), "SumWaveTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [superposition of waves]"), "SUPERWAVE.HTM", 470, 1120, build<SumWavePage>},
+    {9, "DampedSHM1", QT_TRANSLATE_NOOP("Topics", "Damped SHM"), "SHMtab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [damped SHM]"), "DAMPSHM.HTM", 450, 1020, build<SHMPage>},
+    {10, "Absorptionofgammarays1", QT_TRANSLATE_NOOP("Topics", "Absorption of gamma rays"), "GammaTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Absorption of gamma rays]"), "GAMMA.HTM", 450, 1010, build<GammaPage>},
+    {11, "Auxilliarycircle1", QT_TRANSLATE_NOOP("Topics", "Wave mathematics"), "AuxCircleTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Wave mathematics]"), "AUXCIRCLE.HTM", 420, 1140, build<AuxCirclePage>},
+    {12, "Rippletankmodel1", QT_TRANSLATE_NOOP("Topics", "Ripple tank models"), "RippleTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Interference and diffraction in ripple tanks]"), "RIPPLE.HTM", 410, 1070,
+     build<RipplePage>},
+    {13, "Hydrogenemissionspectrum1", QT_TRANSLATE_NOOP("Topics", "Hydrogen emission spectrum"), "SpectraTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Hydrogen emission spectrum]"), "HSPECTRUM.HTM", 450, 1050,
+     build<HydrogenPage>},
+    {14, "Forcedoscilations1", QT_TRANSLATE_NOOP("Topics", "Forced oscilations"), "ResonanceTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Forced oscillations and resonance]"), "RESONANCE.HTM", 450, 1040,
+     build<ResonancePage>},
+    {15, "EMWaves1", QT_TRANSLATE_NOOP("Topics", "Electromagnetic waves"), "EMWaveTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Electromagnetic waves]"), "EM_WAVES.HTM", 410, 1160, build3D<EMWavePage>},
+    {16, "Polarization1", QT_TRANSLATE_NOOP("Topics", "Polarization"), "PolarTab",
+     QT_TRANSLATE_NOOP("Topics", "Waves [Polarization]"), "POLARIZATION.HTM", 410, 1170, build3D<PolarPage>},
+}};
 
 } // namespace
 
-TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
+const std::array<TopicInfo, Count> &table()
 {
-    TopicPage *page = newTopicPage(session, topic, parent);
+    return Table;
+}
+
+bool isTopic(int topic)
+{
+    return topic >= 1 && topic <= Count;
+}
+
+const TopicInfo &info(int topic)
+{
+    Q_ASSERT(isTopic(topic));
+    return Table[std::size_t(topic - 1)];
+}
+
+QString menuCaption(int topic)
+{
+    return isTopic(topic) ? QCoreApplication::translate("Topics", info(topic).menuCaption) : QString();
+}
+
+QString caption(int topic)
+{
+    if (topic == 0) {
+        return QCoreApplication::translate("Topics", "Waves");
+    }
+    return isTopic(topic) ? QCoreApplication::translate("Topics", info(topic).caption) : QString();
+}
+
+QString topicPage(int topic)
+{
+    return isTopic(topic) ? QString::fromLatin1(info(topic).textPage) : QString();
+}
+
+int pageTopic(const QString &url, int currentTopic)
+{
+    const qsizetype cut = std::max(
+        {url.lastIndexOf(QLatin1Char('\\')), url.lastIndexOf(QLatin1Char('/')), url.lastIndexOf(QLatin1Char(':'))});
+    QString name = url.mid(cut + 1).toUpper();
+    const qsizetype hash = name.indexOf(QLatin1Char('#'));
+    if (hash >= 0) {
+        name.truncate(hash);
+    }
+    for (const TopicInfo &t : Table) {
+        if (name == QLatin1String(t.textPage)) {
+            return t.topic;
+        }
+    }
+    return currentTopic;
+}
+
+std::array<int, Count> initTopicWidths()
+{
+    std::array<int, Count> widths{};
+    for (const TopicInfo &t : Table) {
+        widths[std::size_t(t.topic - 1)] = t.width;
+    }
+    return widths;
+}
+
+int helpContext(int topic)
+{
+    return isTopic(topic) ? info(topic).helpContext : 0;
+}
+
+TopicPage *createPage(int topic, Session &session, SharedState &shared, QWidget *parent)
+{
+    TopicPage *page = info(topic).create(session, shared, parent);
+    page->setObjectName(QString::fromLatin1(info(topic).page));
     // The pages' scroll bars are controls in their own right, as on the
     // original desktop: each takes the focus from Tab and a click, and then
     // answers the arrow and page keys.
@@ -75,3 +154,5 @@ TopicPage *createTopicPage(Session &session, int topic, QWidget *parent)
     }
     return page;
 }
+
+} // namespace Topics

@@ -438,31 +438,31 @@ int Chart::count(int series) const
 
 QPointF Chart::point(int series, int index) const
 {
-    const auto data = m_plot->graphAt(series)->data();
-    const auto it = data->at(index);
+    const auto points = m_plot->graphAt(series)->data();
+    const auto it = points->at(index);
     return {it->key, it->value};
 }
 
 void Chart::setPoint(int series, int index, double x, double y)
 {
-    const auto data = m_plot->graphAt(series)->data();
-    auto it = data->begin() + index;
+    const auto points = m_plot->graphAt(series)->data();
+    auto it = points->begin() + index;
     if (it->key == x) {
         it->value = y;
     } else {
         // A new x may change the point's place in the sorted data.
-        data->remove(it->key);
-        data->add(QCPGraphData(x, y));
+        points->remove(it->key);
+        points->add(QCPGraphData(x, y));
     }
     queueReplot();
 }
 
 double Chart::maxY(int series) const
 {
-    const auto data = m_plot->graphAt(series)->data();
+    const auto points = m_plot->graphAt(series)->data();
     double result = 0;
     bool first = true;
-    for (const QCPGraphData &d : *data) {
+    for (const QCPGraphData &d : *points) {
         if (first || d.value > result) {
             result = d.value;
             first = false;
@@ -571,10 +571,10 @@ void Chart::copyToClipboard()
     }
     const QImage bitmap = m_plot->toPixmap(size.width(), size.height()).toImage();
 
-    auto *data = new QMimeData;
-    data->setData(QStringLiteral("image/svg+xml"), svg.data());
-    data->setImageData(bitmap);
-    QGuiApplication::clipboard()->setMimeData(data);
+    auto *mime = new QMimeData;
+    mime->setData(QStringLiteral("image/svg+xml"), svg.data());
+    mime->setImageData(bitmap);
+    QGuiApplication::clipboard()->setMimeData(mime);
 
     m_plot->setBackground(background);
     m_plot->replot(QCustomPlot::rpImmediateRefresh);

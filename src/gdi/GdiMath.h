@@ -3,12 +3,16 @@
 #include <QString>
 
 #include <cstdint>
+#include <numbers>
 
 // Integer conventions of the pictures and labels. The topics' formulas were
 // written for a platform whose float-to-integer conversion rounds half to
 // even, whose integer division truncates toward zero, and whose MulDiv rounds
 // half away from zero; these helpers keep those results exact.
 namespace Gdi {
+
+// Angles in degrees become radians through Pi / 180 before a sine or cosine.
+inline constexpr double Pi = std::numbers::pi;
 
 // Nearest integer, halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 int roundHalfEven(double value);

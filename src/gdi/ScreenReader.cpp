@@ -48,8 +48,8 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description) {
-            if (const Describer *d = describerOf(widget())) {
-                return d->text();
+            if (const Describer *describer = describerOf(widget())) {
+                return describer->text();
             }
         }
         return QAccessibleWidget::text(t);

@@ -19,6 +19,7 @@ public:
 
     void startUp() override;
     Chart *chart() const override { return m_chart; }
+    GraphMenuState graphCommands() const override { return {.print = true, .copy = true}; }
     bool printChart(QPrinter &printer, QString *error) override;
 
     int patternSeries() const { return m_series1; }

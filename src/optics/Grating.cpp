@@ -1,6 +1,7 @@
 #include "optics/Grating.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +13,7 @@ namespace Grating {
 
 namespace {
 
-const QColor LightYellow(255, 255, 128);
-const QColor Silver(192, 192, 192);
+using namespace Palette;
 
 // m * L * lambda * 10^-6 in the 80-bit precision the original arithmetic used.
 long double sineOf(int order, int wavelength, int linesPerMm)

@@ -48,7 +48,7 @@ HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
         }
     });
     connect(m_start, &QPushButton::clicked, this, &HydrogenPage::SpecStartBtnClick);
-    connect(m_abort, &QPushButton::clicked, this, &HydrogenPage::SpecAbortClick);
+    setRunButtons(m_start, m_abort, false);
 
     // From the keyboard: the arrows point at the transitions in turn and
     // Enter or the space bar shows the one pointed at.
@@ -82,11 +82,11 @@ HydrogenPage::HydrogenPage(Session &session, QWidget *parent)
             return text;
         }
         const EmSpectra::Transition &t = m_table[std::size_t(m_hovered - 1)];
-        return text + QLatin1Char(' ')
-               + pointed.arg(tr("n = %1 to n = %2, %3 nm")
-                                 .arg(t.upper)
-                                 .arg(t.lower)
-                                 .arg(Gdi::formatF(EmSpectra::photonWavelength(t.upper, t.lower), 0)));
+        return QString(text + QLatin1Char(' ')
+                       + pointed.arg(tr("n = %1 to n = %2, %3 nm")
+                                         .arg(t.upper)
+                                         .arg(t.lower)
+                                         .arg(Gdi::formatF(EmSpectra::photonWavelength(t.upper, t.lower), 0))));
     };
     ScreenReader::describe(m_strip, tr("hydrogen spectrum lines"), [withPointed] {
         return withPointed(tr("Twelve lines: the Lyman series in the ultraviolet, Balmer in the visible, Paschen in "
@@ -153,7 +153,7 @@ bool HydrogenPage::fall(int transition)
         if (!pacer.endFrame(session().speed(AnimSpeed::Spectrum))) {
             return false;
         }
-        if (session().animStopFlag != 0) {
+        if (!session().isAnimating()) {
             drawDiagram();
             return false;
         }
@@ -163,16 +163,16 @@ bool HydrogenPage::fall(int transition)
 
 void HydrogenPage::runTransition(int transition)
 {
-    session().animStopFlag = 0;
+    session().startAnimation();
     if (fall(transition)) {
         drawDiagram();
-        session().animStopFlag = -1;
+        session().stopAnimations();
     }
 }
 
 void HydrogenPage::SpecStartBtnClick()
 {
-    session().animStopFlag = 0;
+    session().startAnimation();
     const QPointer<HydrogenPage> alive(this);
     for (int i = 1; i <= EmSpectra::Transitions; ++i) {
         if (i > 1) {
@@ -188,10 +188,5 @@ void HydrogenPage::SpecStartBtnClick()
     }
     toggleMarker(EmSpectra::Transitions);
     drawDiagram();
-    session().animStopFlag = -1;
-}
-
-void HydrogenPage::SpecAbortClick()
-{
-    session().animStopFlag = -1;
+    session().stopAnimations();
 }

@@ -20,7 +20,7 @@ public:
     // The electron falls down the arrow of one transition (1..12).
     void runTransition(int transition);
     void SpecStartBtnClick();
-    void SpecAbortClick();
+    std::optional<AnimSpeed> speedSetting() const override { return AnimSpeed::Spectrum; }
 
 Q_SIGNALS:
     // Each frame of a fall, with the electron's place (for tests and tools).

@@ -9,7 +9,7 @@
 namespace NSlitDif {
 
 namespace {
-constexpr double Pi = std::numbers::pi;
+using Gdi::Pi;
 }
 
 double orderAngle(int m, int d)

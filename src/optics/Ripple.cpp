@@ -1,6 +1,7 @@
 #include "optics/Ripple.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 
 #include <cmath>
 #include <numbers>
@@ -9,10 +10,11 @@ namespace Ripple {
 
 namespace {
 
+using namespace Palette;
+
 constexpr int Width = 300;
 constexpr int Height = 240;
 constexpr int Middle = 120;
-const QColor Grey(128, 128, 128);
 
 void line(Gdi::Canvas &c, int x0, int y0, int x1, int y1)
 {

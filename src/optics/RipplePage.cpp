@@ -57,7 +57,7 @@ RipplePage::RipplePage(Session &session, QWidget *parent)
     connect(m_single, &QRadioButton::clicked, this, &RipplePage::ssRBClick);
     connect(m_double, &QRadioButton::clicked, this, &RipplePage::ssRBClick);
     connect(start, &QToolButton::clicked, this, &RipplePage::rpStartBtnClick);
-    connect(stop, &QToolButton::clicked, this, &RipplePage::rpStopBtnClick);
+    setRunButtons(start, stop, false);
     connect(reset, &QToolButton::clicked, this, &RipplePage::rpResetBtnClick);
 
     m_single->setAccessibleDescription(tr("Waves pass one gap in the barrier"));
@@ -100,18 +100,16 @@ void RipplePage::rpStartBtnClick()
 {
     // The delay follows the slit model chosen at each frame.
     animateSlider(
-        session(), m_frame,
-        [this] { return session().speed(m_single->isChecked() ? AnimSpeed::RippleSingle : AnimSpeed::RippleDouble); },
-        true);
+        session(), m_frame, [this] { return session().speed(*speedSetting()); }, true);
 }
 
-void RipplePage::rpStopBtnClick()
+std::optional<AnimSpeed> RipplePage::speedSetting() const
 {
-    session().animStopFlag = -1;
+    return m_single->isChecked() ? AnimSpeed::RippleSingle : AnimSpeed::RippleDouble;
 }
 
 void RipplePage::rpResetBtnClick()
 {
-    session().animStopFlag = -1;
+    session().stopAnimations();
     m_frame->setValue(0);
 }

@@ -18,7 +18,7 @@ public:
     void drawFrame();
     void ssRBClick();
     void rpStartBtnClick();
-    void rpStopBtnClick();
+    std::optional<AnimSpeed> speedSetting() const override;
     void rpResetBtnClick();
 
 private:

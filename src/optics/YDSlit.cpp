@@ -1,6 +1,7 @@
 #include "optics/YDSlit.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 
 #include <QCoreApplication>
 
@@ -8,9 +9,7 @@ namespace YDSlit {
 
 namespace {
 
-const QColor LightYellow(255, 255, 128);
-const QColor Cream(255, 255, 224);
-const QColor Silver(192, 192, 192);
+using namespace Palette;
 
 const std::array<LightColour, 6> Colours{{
     {1, QT_TRANSLATE_NOOP("YDSlit", "red"), QColor(255, 0, 0), 700},

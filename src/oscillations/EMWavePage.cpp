@@ -10,8 +10,9 @@
 
 using namespace PageControls;
 
-EMWavePage::EMWavePage(Session &session, QWidget *parent)
+EMWavePage::EMWavePage(Session &session, Wave3D::ViewState &view, QWidget *parent)
     : TopicPage(session, 15, parent)
+    , m_view(view)
 {
     m_pic = paintBox(this, "EMWavePic", QRect(2, 2, 400, 400),
                      tr("Drag with left button to rotate; right button to pan."));
@@ -21,39 +22,38 @@ EMWavePage::EMWavePage(Session &session, QWidget *parent)
     m_phase->setSingleStep(5);
     m_phase->setPageStep(50);
 
-    connect(m_pic, &PaintBox::paint, this,
-            [this] { Wave3D::DrawEMWave(m_pic->canvas(), this->session().view3D, m_phase->value()); });
+    connect(m_pic, &PaintBox::paint, this, [this] { Wave3D::DrawEMWave(m_pic->canvas(), m_view, m_phase->value()); });
     connect(m_phase, &QScrollBar::valueChanged, this, &EMWavePage::EMWaveHsbChange);
     connect(m_pic, &PaintBox::mouseDown, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-        m_drag.press(button, QPoint(x, y), this->session().view3D.em);
+        m_drag.press(button, QPoint(x, y), m_view.em);
     });
     connect(m_pic, &PaintBox::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
         if (m_drag.mode() == 0) {
             return;
         }
         const QPoint at = m_pic->confinePointer(QPoint(x, y));
-        if (m_drag.move(at, this->session().view3D.em)) {
+        if (m_drag.move(at, m_view.em)) {
             EMWaveHsbChange();
         }
     });
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
 
     m_pic->setKeyHandler([this](const QKeyEvent &key) {
-        if (key.type() != QEvent::KeyPress || !Wave3D::turnByKey(this->session().view3D.em, key.key())) {
+        if (key.type() != QEvent::KeyPress || !Wave3D::turnByKey(m_view.em, key.key())) {
             return false;
         }
         EMWaveHsbChange();
         return true;
     });
     ScreenReader::describe(m_pic, tr("electromagnetic wave in three dimensions"), [this] {
-        const Wave3D::View &view = this->session().view3D.em;
+        const Wave3D::View &shown = m_view.em;
         return tr("The electric and magnetic fields oscillate in phase, at right angles to each other and to the "
                   "direction of travel. Wave position %1 of %2; the view is tilted %3 degrees and turned %4 degrees; "
                   "the arrow keys turn it.")
             .arg(m_phase->value())
             .arg(m_phase->maximum())
-            .arg(view.tilt)
-            .arg(view.turn);
+            .arg(shown.tilt)
+            .arg(shown.turn);
     });
 }
 
@@ -61,16 +61,16 @@ void EMWavePage::startUp()
 {
     // On a small screen the pictures are 350 by 350.
     if (session().screenMode == 1) {
-        Wave3D::InitView3D(session().view3D, 350, 350);
+        Wave3D::InitView3D(m_view, 350, 350);
     }
 }
 
 void EMWavePage::afterSelect()
 {
-    Wave3D::ResetView3D(session().view3D, 1);
+    Wave3D::ResetView3D(m_view, 1);
 }
 
 void EMWavePage::EMWaveHsbChange()
 {
-    Wave3D::DrawEMWave(m_pic->canvas(), session().view3D, m_phase->value() % 360);
+    Wave3D::DrawEMWave(m_pic->canvas(), m_view, m_phase->value() % 360);
 }

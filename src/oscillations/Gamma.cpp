@@ -1,6 +1,7 @@
 #include "oscillations/Gamma.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 #include "gdi/ResourcePictures.h"
 
 #include <array>
@@ -10,8 +11,7 @@ namespace Gamma {
 
 namespace {
 
-const QColor LightYellow(255, 255, 128);
-const QColor Grey(128, 128, 128);
+using namespace Palette;
 
 void arialFont(Gdi::Canvas &c)
 {

@@ -81,10 +81,10 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
     limit(m_absorber, [this](int &p) { AbsorberHsbScroll(p); });
     limit(m_thick, [this](int &p) { ThickHsbScroll(p); });
     connect(m_start, &QPushButton::clicked, this, &GammaPage::CountStartBtnClick);
-    connect(m_stop, &QPushButton::clicked, this, &GammaPage::CountStopBtnClick);
+    setRunButtons(m_start, m_stop, true);
 
     m_background->setAccessibleDescription(tr("Take the source away and count the background radiation"));
-    ScreenReader::describe(m_pic, tr("gamma source, absorber and detector on a bench"), [this] {
+    ScreenReader::describe(m_pic, tr("gamma source, absorber and detector on a bench"), [this]() -> QString {
         const QString setting
             = m_background->isChecked()
                   ? tr("The source is away: the detector counts background only.")
@@ -149,11 +149,9 @@ void GammaPage::ThickHsbScroll(int &p)
 
 void GammaPage::CountStartBtnClick()
 {
-    m_stop->setEnabled(true);
-    m_start->setEnabled(false);
-    int &stopFlag = session().animStopFlag;
+    auto &run = session();
     m_count = 0;
-    stopFlag = 0;
+    runStarted();
     m_time->setText(QStringLiteral("0"));
     // The rate is fixed when the run starts; background alone adds 0, 1 or 2
     // counts every third second.
@@ -172,20 +170,9 @@ void GammaPage::CountStartBtnClick()
         if (n % 3 == 0) {
             m_count += 2 - session().random.next(3);
         }
-        if (stopFlag != 0) {
+        if (!run.isAnimating()) {
             break;
         }
     }
     showStopped();
-}
-
-void GammaPage::CountStopBtnClick()
-{
-    session().animStopFlag = -1;
-}
-
-void GammaPage::showStopped()
-{
-    m_start->setEnabled(true);
-    m_stop->setEnabled(false);
 }

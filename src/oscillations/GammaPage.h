@@ -14,13 +14,11 @@ class GammaPage : public TopicPage
     Q_OBJECT
 public:
     explicit GammaPage(Session &session, QWidget *parent = nullptr);
-    void showStopped() override;
 
     int count() const { return m_count; }
 
     void GmtHsbChange(QObject *sender);
     void CountStartBtnClick();
-    void CountStopBtnClick();
 
     // Real time one counted second takes; the counter runs up through it.
     static constexpr int MillisecondsPerSecond = 50;

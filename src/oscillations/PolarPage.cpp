@@ -22,8 +22,9 @@ namespace {
 const char *const DragHint = QT_TRANSLATE_NOOP("PolarPage", "Drag with left button to rotate; right button to pan.");
 }
 
-PolarPage::PolarPage(Session &session, QWidget *parent)
+PolarPage::PolarPage(Session &session, Wave3D::ViewState &view, QWidget *parent)
     : TopicPage(session, 16, parent)
+    , m_view(view)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -61,11 +62,11 @@ PolarPage::PolarPage(Session &session, QWidget *parent)
     connect(unpolarized, &QPushButton::clicked, this, &PolarPage::showUnpolarized);
     connect(back, &QPushButton::clicked, this, &PolarPage::PBackBtnClick);
     connect(m_start, &QPushButton::clicked, this, &PolarPage::PolarStartBtnClick);
-    connect(m_stop, &QPushButton::clicked, this, &PolarPage::PolarStopBtnClick);
+    setRunButtons(m_start, m_stop, true);
     // Dragging turns or moves the polarizer picture only.
     connect(m_pic, &PaintBox::mouseDown, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
         if (m_polarPanel->isVisible()) {
-            m_drag.press(button, QPoint(x, y), this->session().view3D.polar);
+            m_drag.press(button, QPoint(x, y), m_view.polar);
         }
     });
     connect(m_pic, &PaintBox::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
@@ -73,18 +74,17 @@ PolarPage::PolarPage(Session &session, QWidget *parent)
             return;
         }
         const QPoint at = m_pic->confinePointer(QPoint(x, y));
-        if (m_drag.move(at, this->session().view3D.polar)) {
-            Wave3D::DrawPolarizer(m_pic->canvas(), this->session().view3D, m_rotation->value());
+        if (m_drag.move(at, m_view.polar)) {
+            Wave3D::DrawPolarizer(m_pic->canvas(), m_view, m_rotation->value());
         }
     });
     connect(m_pic, &PaintBox::mouseUp, this, [this] { m_drag.release(); });
 
     m_pic->setKeyHandler([this](const QKeyEvent &key) {
-        if (key.type() != QEvent::KeyPress || m_polarPanel->isHidden()
-            || !Wave3D::turnByKey(this->session().view3D.polar, key.key())) {
+        if (key.type() != QEvent::KeyPress || m_polarPanel->isHidden() || !Wave3D::turnByKey(m_view.polar, key.key())) {
             return false;
         }
-        Wave3D::DrawPolarizer(m_pic->canvas(), this->session().view3D, m_rotation->value());
+        Wave3D::DrawPolarizer(m_pic->canvas(), m_view, m_rotation->value());
         return true;
     });
     ScreenReader::describe(m_pic, tr("polarized light and a polaroid"), [this] {
@@ -103,7 +103,7 @@ PolarPage::PolarPage(Session &session, QWidget *parent)
 
 void PolarPage::beforeSelect()
 {
-    Wave3D::ResetView3D(session().view3D, 2);
+    Wave3D::ResetView3D(m_view, 2);
     m_nonPolarPanel->hide();
     m_polarPanel->show();
     m_pic->setCursor(Qt::PointingHandCursor);
@@ -118,16 +118,15 @@ QPoint PolarPage::unpolarizedCentre() const
 void PolarPage::drawPicture()
 {
     if (!m_polarPanel->isHidden()) {
-        Wave3D::DrawPolarizer(m_pic->canvas(), session().view3D, m_rotation->value());
+        Wave3D::DrawPolarizer(m_pic->canvas(), m_view, m_rotation->value());
     } else {
-        Wave3D::DrawUnpolarized(m_pic->canvas(), session().view3D, session().random, unpolarizedCentre(), m_phase,
-                                false);
+        Wave3D::DrawUnpolarized(m_pic->canvas(), m_view, session().random, unpolarizedCentre(), m_phase, false);
     }
 }
 
 void PolarPage::PolarHsbChange()
 {
-    Wave3D::DrawPolarizer(m_pic->canvas(), session().view3D, m_rotation->value());
+    Wave3D::DrawPolarizer(m_pic->canvas(), m_view, m_rotation->value());
     m_rotationLabel->setText(tr("rotation = %1%2").arg(m_rotation->value()).arg(QChar(0x00BA)));
 }
 
@@ -142,17 +141,15 @@ void PolarPage::showUnpolarized()
 
 void PolarPage::PolarStartBtnClick()
 {
-    int &stopFlag = session().animStopFlag;
-    stopFlag = 0;
-    m_start->setEnabled(false);
-    m_stop->setEnabled(true);
+    auto &run = session();
+    runStarted();
     const QPoint centre = unpolarizedCentre();
     FramePacer pacer(this);
-    while (stopFlag == 0) {
+    while (run.isAnimating()) {
         m_phase += 5;
         // Once a period the plane of polarization jumps to a new random angle.
         const bool renew = m_phase >= 360;
-        Wave3D::DrawUnpolarized(m_pic->canvas(), session().view3D, session().random, centre, m_phase, renew);
+        Wave3D::DrawUnpolarized(m_pic->canvas(), m_view, session().random, centre, m_phase, renew);
         Q_EMIT unpolarizedFrame(m_phase, renew);
         if (renew) {
             m_phase = 0;
@@ -164,24 +161,19 @@ void PolarPage::PolarStartBtnClick()
     showStopped();
 }
 
-void PolarPage::PolarStopBtnClick()
+bool PolarPage::showsAnimationMenu() const
 {
-    session().animStopFlag = -1;
+    // Only the unpolarized light animates.
+    return m_nonPolarPanel->isVisible();
 }
 
 void PolarPage::PBackBtnClick()
 {
-    session().animStopFlag = -1;
+    session().stopAnimations();
     m_polarPanel->show();
     m_nonPolarPanel->hide();
-    Wave3D::ResetView3D(session().view3D, 2);
-    Wave3D::DrawPolarizer(m_pic->canvas(), session().view3D, m_rotation->value());
+    Wave3D::ResetView3D(m_view, 2);
+    Wave3D::DrawPolarizer(m_pic->canvas(), m_view, m_rotation->value());
     m_pic->setCursor(Qt::PointingHandCursor);
     Hints::setHint(m_pic, tr(DragHint));
-}
-
-void PolarPage::showStopped()
-{
-    m_start->setEnabled(true);
-    m_stop->setEnabled(false);
 }

@@ -13,8 +13,8 @@ class PolarPage : public TopicPage
 {
     Q_OBJECT
 public:
-    explicit PolarPage(Session &session, QWidget *parent = nullptr);
-    void showStopped() override;
+    // `view` is the three-dimensional view state the two 3-D pages share.
+    PolarPage(Session &session, Wave3D::ViewState &view, QWidget *parent = nullptr);
 
     void beforeSelect() override;
     int unpolarizedPhase() const { return m_phase; }
@@ -22,7 +22,8 @@ public:
     void PolarHsbChange();
     void showUnpolarized();
     void PolarStartBtnClick();
-    void PolarStopBtnClick();
+    std::optional<AnimSpeed> speedSetting() const override { return AnimSpeed::Polarization; }
+    bool showsAnimationMenu() const override;
     void PBackBtnClick();
 
 Q_SIGNALS:
@@ -30,6 +31,7 @@ Q_SIGNALS:
     void unpolarizedFrame(int phase, bool renewed);
 
 private:
+    Wave3D::ViewState &m_view;
     void drawPicture();
     QPoint unpolarizedCentre() const;
 

@@ -66,10 +66,10 @@ ResonancePage::ResonancePage(Session &session, QWidget *parent)
         connect(bar, &QScrollBar::valueChanged, this, &ResonancePage::ResDampingHsbChange);
     }
     connect(m_start, &QPushButton::clicked, this, &ResonancePage::ResStartBtnClick);
-    connect(m_stop, &QPushButton::clicked, this, &ResonancePage::ResStopBtnClick);
+    setRunButtons(m_start, m_stop, true);
     // At rest unless a run is drawing the frames.
     connect(m_pic, &PaintBox::paint, this, [this] {
-        if (this->session().animStopFlag != 0) {
+        if (!this->session().isAnimating()) {
             Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), 0);
         }
     });
@@ -118,14 +118,12 @@ void ResonancePage::ResDampingHsbChange()
 
 void ResonancePage::ResStartBtnClick()
 {
-    int &stopFlag = session().animStopFlag;
-    stopFlag = 0;
-    m_start->setEnabled(false);
-    m_stop->setEnabled(true);
+    auto &run = session();
+    runStarted();
     int n = 0;
     constexpr double dt = 0.001; // one millisecond of model time per frame
     FramePacer pacer(this);
-    while (stopFlag == 0) {
+    while (run.isAnimating()) {
         const double wd = drivingAngularFrequency(m_driver->value());
         const double a = 0.75 * Resonance::ResonanceAmplitude(wd, m_damping->value());
         double phase = n * wd * dt;
@@ -144,9 +142,9 @@ void ResonancePage::ResStartBtnClick()
     showStopped();
 }
 
-void ResonancePage::ResStopBtnClick()
+void ResonancePage::stopped()
 {
-    session().animStopFlag = -1;
+    // The stopped resonator rests at its centre.
     Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), 0);
 }
 
@@ -156,10 +154,4 @@ bool ResonancePage::printChart(QPrinter &printer, QString *error)
     return printChartPage(printer, error, [this](ChartPainter &target, Gdi::Canvas &, const Gdi::Rect &r) {
         m_chart->render(target, r.toQRect());
     });
-}
-
-void ResonancePage::showStopped()
-{
-    m_start->setEnabled(true);
-    m_stop->setEnabled(false);
 }

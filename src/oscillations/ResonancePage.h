@@ -14,7 +14,6 @@ class ResonancePage : public TopicPage
     Q_OBJECT
 public:
     explicit ResonancePage(Session &session, QWidget *parent = nullptr);
-    void showStopped() override;
 
     void startUp() override;
     Chart *chart() const override { return m_chart; }
@@ -25,7 +24,8 @@ public:
 
     void ResDampingHsbChange();
     void ResStartBtnClick();
-    void ResStopBtnClick();
+    std::optional<AnimSpeed> speedSetting() const override { return AnimSpeed::Resonance; }
+    GraphMenuState graphCommands() const override { return {.print = true, .copy = true}; }
 
 Q_SIGNALS:
     // Each frame of a run, with the mass's displacement (for tests and tools).
@@ -33,6 +33,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void stopped() override;
 
 private:
     void DrawResonanceCurve();

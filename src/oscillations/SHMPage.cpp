@@ -67,7 +67,7 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
         connect(bar, &QScrollBar::valueChanged, this, &SHMPage::UpdateSHMgraph);
     }
     connect(m_start, &QPushButton::clicked, this, &SHMPage::shmStartBtnClick);
-    connect(m_abort, &QPushButton::clicked, this, &SHMPage::shmAbortBtnClick);
+    setRunButtons(m_start, m_abort, true);
     connect(m_unzoom, &QPushButton::clicked, m_chart, &Chart::undoZoom);
     connect(m_chart, &Chart::undoneZoom, this, [this] { m_unzoom->setEnabled(false); });
     connect(m_chart, &Chart::zoomed, this, [this] { m_unzoom->setEnabled(true); });
@@ -152,7 +152,7 @@ void SHMPage::fillSeries(double k, double m, double b)
 
 void SHMPage::UpdateSHMgraph()
 {
-    session().animStopFlag = -1;
+    session().stopAnimations();
     showStopped();
     const double k = m_stiff->value();
     const double m = m_mass->value() / 100.0;
@@ -176,10 +176,8 @@ void SHMPage::shmStartBtnClick()
 {
     const int w = m_pic->width();
     const int h = m_pic->height();
-    int &stopFlag = session().animStopFlag;
-    stopFlag = 0;
-    m_start->setEnabled(false);
-    m_abort->setEnabled(true);
+    auto &run = session();
+    runStarted();
     double xprev = m_chart->point(m_series4, 0).y();
     m_chart->clear(m_series7);
     m_chart->add(m_series7, 0, xprev);
@@ -194,22 +192,21 @@ void SHMPage::shmStartBtnClick()
         // Every 13 frames: a mass that moved less than 0.05 has come to rest.
         if (i % 13 == 0) {
             if (std::fabs(p.y() - xprev) < 0.05) {
-                stopFlag = -1;
+                run.stopAnimations();
             } else {
                 xprev = p.y();
             }
         }
-        if (stopFlag != 0) {
+        if (!run.isAnimating()) {
             break;
         }
     }
-    stopFlag = -1;
+    run.stopAnimations();
     showStopped();
 }
 
-void SHMPage::shmAbortBtnClick()
+void SHMPage::stopped()
 {
-    session().animStopFlag = -1;
     showStopped();
 }
 
@@ -265,10 +262,4 @@ bool SHMPage::PrintSHMGraph(QPrinter &printer, QString *error)
         c.textOut(r.left, r.bottom + 3 * h, tr("Damping = %1 kg/s").arg(Gdi::formatF(m_damp->value() / 100.0)));
         m_chart->render(target, r.toQRect());
     });
-}
-
-void SHMPage::showStopped()
-{
-    m_start->setEnabled(true);
-    m_abort->setEnabled(false);
 }

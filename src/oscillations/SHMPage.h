@@ -15,10 +15,16 @@ class SHMPage : public TopicPage
     Q_OBJECT
 public:
     explicit SHMPage(Session &session, QWidget *parent = nullptr);
-    void showStopped() override;
 
     void firstShow() override;
     Chart *chart() const override { return m_chart; }
+    GraphMenuState graphCommands() const override
+    {
+        return {.print = true, .copy = true, .crosshair = true, .timeScale = true};
+    }
+    int graphTimeScale() const override { return m_timeScale; }
+    void setGraphTimeScale(int seconds) override { UpdateGraphTimescale(seconds); }
+    std::optional<AnimSpeed> speedSetting() const override { return AnimSpeed::SHM; }
     bool printChart(QPrinter &printer, QString *error) override;
 
     double initialDisplacement() const { return m_x0; }
@@ -32,11 +38,11 @@ public:
     void UpdateSHMgraph();
     void UpdateGraphTimescale(int seconds);
     void shmStartBtnClick();
-    void shmAbortBtnClick();
     // The chart with its title and settings on a page, in the chart print rectangle.
     bool PrintSHMGraph(QPrinter &printer, QString *error);
 
 protected:
+    void stopped() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "oscillations/Wave3D.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 #include "gdi/ProgramRandom.h"
 
 #include <algorithm>
@@ -11,12 +12,9 @@ namespace Wave3D {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-const QColor LightYellow(255, 255, 224);
-const QColor LightBlue(217, 234, 255);
-const QColor Yellow(255, 255, 0);
-const QColor Blue(0, 0, 255);
-const QColor Red(255, 0, 0);
+using namespace Palette;
+
+using Gdi::Pi;
 
 double sinDegrees(double degrees)
 {
@@ -245,7 +243,7 @@ void DrawEMWave(Gdi::Canvas &target, const ViewState &state, int phase)
     };
     // The +z side first and the -z side last; the B arrow goes behind the E
     // sheet while it points to +z.
-    polygon(c, BuildBWaveUpper(state, m, centre, phase), LightYellow);
+    polygon(c, BuildBWaveUpper(state, m, centre, phase), Cream);
     redLine({0, 0, 0}, {0, 0, 200});
     if (!bArrowInFront(phase)) {
         polygon(c, BuildBArrow(state, m, centre, 0, phase), Yellow);
@@ -253,7 +251,7 @@ void DrawEMWave(Gdi::Canvas &target, const ViewState &state, int phase)
     polygon(c, BuildEWave(state, m, centre, phase), LightBlue);
     redLine({0, 200, 0}, {0, -200, 0});
     polygon(c, BuildEArrow(state, m, centre, 0, phase), Blue);
-    polygon(c, BuildBWaveLower(state, m, centre, phase), LightYellow);
+    polygon(c, BuildBWaveLower(state, m, centre, phase), Cream);
     redLine({0, 0, 0}, {0, 0, -200});
     if (bArrowInFront(phase)) {
         polygon(c, BuildBArrow(state, m, centre, 0, phase), Yellow);
@@ -289,12 +287,12 @@ void DrawPolarizer(Gdi::Canvas &target, const ViewState &state, int rotation)
     }
     c.pen = Gdi::Pen{};
     line3D(c, state, m, centre, {0, 0, 600}, {0, 0, 360});
-    polygon(c, polaroidSquare(state, m, centre, 100, 100, 360), LightYellow);
+    polygon(c, polaroidSquare(state, m, centre, 100, 100, 360), Cream);
     c.pen.color = Red;
     line3D(c, state, m, centre, {0, 100, 360}, {0, -100, 360});
     c.pen.color = Qt::black;
     polygon(c, polarizedWave(state, m, centre, 90, 360), LightBlue);
-    polygon(c, polaroidSquare(state, analyser, centre, 100, 100, 0), LightYellow);
+    polygon(c, polaroidSquare(state, analyser, centre, 100, 100, 0), Cream);
     c.pen.color = Red;
     line3D(c, state, analyser, centre, {0, 100, 0}, {0, -100, 0});
     c.pen.color = Qt::black;
@@ -318,11 +316,11 @@ void DrawUnpolarized(Gdi::Canvas &target, ViewState &state, ProgramRandom &rando
     Gdi::Bitmap bitmap(state.width, state.height);
     Gdi::Canvas &c = bitmap.canvas();
     frame(c);
-    polygon(c, front ? BuildBWaveUpper(state, m, centre, phi) : BuildBWaveLower(state, m, centre, phi), LightYellow);
+    polygon(c, front ? BuildBWaveUpper(state, m, centre, phi) : BuildBWaveLower(state, m, centre, phi), Cream);
     polygon(c, BuildEWave(state, m, centre, phi), LightBlue);
     c.pen.color = Qt::black;
     polygon(c, BuildEArrow(state, m, centre, 0, phi), Yellow);
-    polygon(c, front ? BuildBWaveLower(state, m, centre, phi) : BuildBWaveUpper(state, m, centre, phi), LightYellow);
+    polygon(c, front ? BuildBWaveLower(state, m, centre, phi) : BuildBWaveUpper(state, m, centre, phi), Cream);
     c.pen.color = Red;
     c.brush.style = Gdi::BrushStyle::Clear;
     line3D(c, state, m, centre, {-720, 110, 0}, {-720, -110, 0});

@@ -12,30 +12,6 @@
 
 #include <algorithm>
 
-std::optional<AnimSpeed> speedSettingFor(int topic, bool singleSlit)
-{
-    switch (topic) {
-    case 4:
-        return AnimSpeed::Wave;
-    case 6:
-        return AnimSpeed::StandingWave;
-    case 9:
-        return AnimSpeed::SHM;
-    case 11:
-        return AnimSpeed::AuxCircle;
-    case 12:
-        return singleSlit ? AnimSpeed::RippleSingle : AnimSpeed::RippleDouble;
-    case 13:
-        return AnimSpeed::Spectrum;
-    case 14:
-        return AnimSpeed::Resonance;
-    case 16:
-        return AnimSpeed::Polarization;
-    default:
-        return std::nullopt;
-    }
-}
-
 bool waitInEventLoop(int milliseconds, QObject *context)
 {
     const QPointer<QObject> guard(context);
@@ -70,10 +46,10 @@ bool FramePacer::endFrame(int speed)
 
 void animateSlider(Session &session, QAbstractSlider *slider, const std::function<int()> &speed, bool waitFirst)
 {
-    session.animStopFlag = 0;
+    session.startAnimation();
     FramePacer pacer(slider);
     int position = slider->value();
-    while (session.animStopFlag == 0) {
+    while (session.isAnimating()) {
         position = position + 1 > slider->maximum() ? slider->minimum() : position + 1;
         if (waitFirst) {
             if (!pacer.endFrame(speed())) {

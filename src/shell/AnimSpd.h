@@ -12,10 +12,6 @@
 class QAbstractSlider;
 class QSlider;
 
-// The speed setting a topic's animation uses; the ripple tank has one for each
-// slit model. None for topics that do not animate at a set speed.
-std::optional<AnimSpeed> speedSettingFor(int topic, bool singleSlit);
-
 // Waits in the event loop, so the processor idles while events are handled.
 // Returns false if `context` was destroyed meanwhile.
 bool waitInEventLoop(int milliseconds, QObject *context);

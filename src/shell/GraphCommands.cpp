@@ -7,19 +7,6 @@
 #include <QGuiApplication>
 #include <QPrinter>
 
-GraphMenuState graphMenuState(const QString &pageName)
-{
-    GraphMenuState state;
-    const bool chartPage = pageName == QLatin1String("DifTab") || pageName == QLatin1String("SumWaveTab")
-                           || pageName == QLatin1String("SHMtab") || pageName == QLatin1String("ResonanceTab");
-    state.print = chartPage;
-    state.copy = chartPage;
-    state.crosshair = pageName == QLatin1String("SHMtab");
-    state.timeScale = state.crosshair;
-    state.xAxisRange = pageName == QLatin1String("SumWaveTab");
-    return state;
-}
-
 PrinterMetrics printerMetrics(const QPrinter &printer)
 {
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();

@@ -9,7 +9,7 @@
 class ChartPainter;
 class QPrinter;
 
-// What the Graph menu offers on a page, by the page's name.
+// What the Graph menu offers on a page.
 struct GraphMenuState
 {
     bool print = false;
@@ -18,7 +18,6 @@ struct GraphMenuState
     bool timeScale = false;
     bool xAxisRange = false;
 };
-GraphMenuState graphMenuState(const QString &pageName);
 
 // A printer's geometry in device pixels: resolution, the unprintable offsets
 // of the printable area, the printable size and the paper size.

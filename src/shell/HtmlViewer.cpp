@@ -179,11 +179,11 @@ QImage HtmlViewer::pictureAt(QPoint viewportPosition) const
         probe.setPosition(std::min(cursor.position() + offset, document()->characterCount() - 1));
         const QTextCharFormat format = probe.charFormat();
         if (format.isImageFormat()) {
-            const QVariant data = document()->resource(QTextDocument::ImageResource,
-                                                       QUrl(format.toImageFormat().name()));
-            QImage image = qvariant_cast<QImage>(data);
+            const QVariant resource = document()->resource(QTextDocument::ImageResource,
+                                                           QUrl(format.toImageFormat().name()));
+            QImage image = qvariant_cast<QImage>(resource);
             if (image.isNull()) {
-                image.loadFromData(data.toByteArray());
+                image.loadFromData(resource.toByteArray());
             }
             if (!image.isNull()) {
                 return image;

@@ -35,7 +35,7 @@ public:
     QColor defaultBackground() const;
     void setDefaultBackground(const QColor &colour);
     // Loads the current page again, keeping the scroll position.
-    void reload();
+    void reload() override;
     // The picture under a point of the pane, if there is one.
     QImage pictureAt(QPoint viewportPosition) const;
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "gdi/ProgramRandom.h"
-#include "oscillations/Wave3D.h"
 
 #include <QString>
 
@@ -23,9 +22,10 @@ enum class AnimSpeed {
 };
 
 // The values the shell owns for the whole run and every page reads: the screen
-// mode, the paths, the animation stop flag and the program's random generator.
-struct Session
+// mode, the paths, the animation run flag and the program's random generator.
+class Session
 {
+public:
     // 1 on a small screen (at most 640 pixels wide), else 2.
     int screenMode = 2;
     // Folder of the running program, with a trailing '/'.
@@ -34,18 +34,24 @@ struct Session
     QString htmlDir;
     // The help collection beside the program.
     QString helpFile;
-    // 0 while an animation loop runs; -1 asks every loop to end.
-    int animStopFlag = -1;
     // The topic shown, 0 for the start page.
     int currentTopic = 0;
     // Speed settings, indexed by AnimSpeed; damped SHM starts at 50, the rest at 0.
     std::array<int, std::size_t(AnimSpeed::Count)> speeds{0, 0, 50, 0, 0, 0, 0, 0, 0};
     // Graph > "Show crosshair".
     bool showCrosshair = false;
-
-    // The three-dimensional views of the electromagnetic-wave and polarization topics.
-    Wave3D::ViewState view3D;
+    ProgramRandom random;
 
     int &speed(AnimSpeed which) { return speeds[std::size_t(which)]; }
-    ProgramRandom random;
+
+    // One flag serves every animation loop and the gamma count: a loop starts
+    // it, runs while it stays set, and ends at its next test once anything
+    // (a stop button, a topic change, the index button, closing) stops it.
+    void startAnimation() { m_stopFlag = 0; }
+    void stopAnimations() { m_stopFlag = -1; }
+    bool isAnimating() const { return m_stopFlag == 0; }
+
+private:
+    // 0 while a loop runs; -1 asks every loop to end.
+    int m_stopFlag = -1;
 };

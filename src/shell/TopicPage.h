@@ -1,13 +1,20 @@
 #pragma once
 
+#include "shell/GraphCommands.h"
+#include "shell/Session.h"
+
 #include <QWidget>
 
-class Chart;
-class QPrinter;
-struct Session;
+#include <optional>
 
-// One topic's page in the page area. The page owns its controls and handlers;
-// the main window calls these hooks at the moments the shell defines.
+class Chart;
+class QAbstractButton;
+class QPrinter;
+
+// One topic's page in the page area. The page owns its controls and handlers
+// and answers for itself what the shell asks of it: which Graph commands it
+// offers, which speed setting its animation reads, whether the Animation menu
+// shows. The main window calls the hooks at the moments the shell defines.
 class TopicPage : public QWidget
 {
     Q_OBJECT
@@ -16,26 +23,57 @@ public:
 
     int topic() const { return m_topic; }
 
-    // Start-up work, run once while the main window is created.
+    // Start-up work, run once while the main window is created (or when the
+    // page is first built, for a page built on demand).
     virtual void startUp() { }
-    // Work done once when the main window is first shown.
+    // Work done once when the main window is first shown (or when a page
+    // built on demand is first shown).
     virtual void firstShow() { }
     // Around selecting the page on a topic change (a view reset, say).
     virtual void beforeSelect() { }
     virtual void afterSelect() { }
-    // The stop flag has been set on a topic change: show any animation or
+    // The run flag has been cleared on a topic change: show any animation or
     // count of this page as stopped, even while its loop is still unwinding.
-    virtual void showStopped() { }
+    // The default enables the start button and disables the stop button when
+    // the page keeps them so (see setRunButtons).
+    virtual void showStopped();
 
+    // What the Graph menu offers on this page; nothing on most pages.
+    virtual GraphMenuState graphCommands() const { return {}; }
     // The page's chart, for Graph > Print and Copy; none on most pages.
     virtual Chart *chart() const { return nullptr; }
     // Prints the chart's page on an open printer; false with a message on failure.
     virtual bool printChart(QPrinter &printer, QString *error);
+    // Graph > "Time scale": the seconds shown, and a new choice (5..20).
+    virtual int graphTimeScale() const { return 0; }
+    virtual void setGraphTimeScale(int) { }
+    // Graph > "X axis range": 1, 2 or 3 for 360, 720 or 1440 degrees.
+    virtual int graphXAxisRange() const { return 0; }
+    virtual void setGraphXAxisRange(int) { }
+
+    // The speed setting the page's animation reads now; none when it does not
+    // animate at a set speed.
+    virtual std::optional<AnimSpeed> speedSetting() const { return std::nullopt; }
+    // Whether the Animation menu shows while the page is up: by default when
+    // the page has a speed setting.
+    virtual bool showsAnimationMenu() const { return speedSetting().has_value(); }
 
 protected:
     Session &session() const { return m_session; }
 
+    // The page's start and stop buttons. Stop ends every running loop and then
+    // calls `stopped()`. With `toggle`, start is disabled and stop enabled while
+    // the page runs (runStarted), and back again in showStopped.
+    void setRunButtons(QAbstractButton *start, QAbstractButton *stop, bool toggle);
+    // Starts the run flag and, when the buttons toggle, shows the page running.
+    void runStarted();
+    // What a page does after its stop button ended the loops; nothing by default.
+    virtual void stopped() { }
+
 private:
     Session &m_session;
     int m_topic;
+    QAbstractButton *m_startButton = nullptr;
+    QAbstractButton *m_stopButton = nullptr;
+    bool m_toggleRunButtons = false;
 };

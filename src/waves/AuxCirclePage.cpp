@@ -36,7 +36,7 @@ AuxCirclePage::AuxCirclePage(Session &session, QWidget *parent)
     connect(m_angle, &QScrollBar::valueChanged, this, &AuxCirclePage::AuxCircleHsbChange);
     connect(m_phase, &QScrollBar::valueChanged, this, &AuxCirclePage::AuxCircleHsbChange);
     connect(start, &QToolButton::clicked, this, &AuxCirclePage::AuxStartBtnClick);
-    connect(stop, &QToolButton::clicked, this, &AuxCirclePage::AuxStopBtnClick);
+    setRunButtons(start, stop, false);
 
     ScreenReader::describe(m_pic, tr("reference circle and wave"), [this] {
         return tr("Two points go round the reference circle and trace the wave beside it: %1, %2.")
@@ -59,9 +59,4 @@ void AuxCirclePage::AuxCircleHsbChange()
 void AuxCirclePage::AuxStartBtnClick()
 {
     animateSlider(session(), m_angle, [this] { return session().speed(AnimSpeed::AuxCircle); });
-}
-
-void AuxCirclePage::AuxStopBtnClick()
-{
-    session().animStopFlag = -1;
 }

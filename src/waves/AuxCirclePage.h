@@ -16,7 +16,7 @@ public:
     void startUp() override;
     void AuxCircleHsbChange();
     void AuxStartBtnClick();
-    void AuxStopBtnClick();
+    std::optional<AnimSpeed> speedSetting() const override { return AnimSpeed::AuxCircle; }
 
 private:
     PaintBox *m_pic;

@@ -1,6 +1,7 @@
 #include "waves/SndSpeed.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 #include "gdi/ResourcePictures.h"
 
 #include <cmath>
@@ -10,10 +11,9 @@ namespace SndSpeed {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-const QColor Teal(0, 128, 128);
-const QColor Silver(192, 192, 192);
-const QColor LightYellow(255, 255, 128);
+using namespace Palette;
+
+using Gdi::Pi;
 
 void line(Gdi::Canvas &c, int x0, int y0, int x1, int y1)
 {

@@ -13,7 +13,7 @@ namespace Sound {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
+using Gdi::Pi;
 
 struct Key
 {

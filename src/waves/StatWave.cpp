@@ -1,6 +1,7 @@
 #include "waves/StatWave.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 
 #include <QCoreApplication>
 
@@ -12,9 +13,9 @@ namespace StatWave {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-const QColor Silver(192, 192, 192);
-const QColor Grey(128, 128, 128);
+using namespace Palette;
+
+using Gdi::Pi;
 
 void line(Gdi::Canvas &c, int x0, int y0, int x1, int y1)
 {

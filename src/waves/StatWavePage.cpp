@@ -46,7 +46,7 @@ StatWavePage::StatWavePage(Session &session, QWidget *parent)
     connect(m_phase, &QScrollBar::valueChanged, this, &StatWavePage::UpdateStatwave);
     connect(m_harmonics, &RadioGroup::clicked, this, &StatWavePage::RadioGroup1Click);
     connect(start, &QToolButton::clicked, this, &StatWavePage::StartBtnClick);
-    connect(stop, &QToolButton::clicked, this, &StatWavePage::StopBtnClick);
+    setRunButtons(start, stop, false);
 
     ScreenReader::describe(m_travelling, tr("travelling waves moving in opposite directions"), [this] {
         return tr("Two equal waves travel in opposite directions; phase %1 degrees.").arg(m_phase->value());
@@ -75,7 +75,7 @@ void StatWavePage::RadioGroup1Click()
     m_frequency->setText(StatWave::frequencyText(harmonic()));
     m_wavelength->setText(StatWave::wavelengthText(harmonic()));
     // While an animation runs its next frame shows the new harmonic.
-    if (session().animStopFlag != 0) {
+    if (!session().isAnimating()) {
         UpdateStatwave();
     }
 }
@@ -83,9 +83,4 @@ void StatWavePage::RadioGroup1Click()
 void StatWavePage::StartBtnClick()
 {
     animateSlider(session(), m_phase, [this] { return session().speed(AnimSpeed::StandingWave); });
-}
-
-void StatWavePage::StopBtnClick()
-{
-    session().animStopFlag = -1;
 }

@@ -18,7 +18,7 @@ public:
     void UpdateStatwave();
     void RadioGroup1Click();
     void StartBtnClick();
-    void StopBtnClick();
+    std::optional<AnimSpeed> speedSetting() const override { return AnimSpeed::StandingWave; }
 
 private:
     PaintBox *m_travelling;

@@ -264,6 +264,12 @@ void SumWavePage::FillTriangleSeries()
     fillSeries(SuperWave::triangleSeries());
 }
 
+int SumWavePage::graphXAxisRange() const
+{
+    const int last = SumLastIndex();
+    return last == 180 ? 1 : (last == 360 ? 2 : 3);
+}
+
 void SumWavePage::N360degrees1Click(int tag)
 {
     const int lastIndex = tag == 1 ? 180 : (tag == 2 ? 360 : 720);

@@ -21,6 +21,9 @@ public:
 
     void startUp() override;
     Chart *chart() const override { return m_chart; }
+    GraphMenuState graphCommands() const override { return {.print = true, .copy = true, .xAxisRange = true}; }
+    int graphXAxisRange() const override;
+    void setGraphXAxisRange(int tag) override { N360degrees1Click(tag); }
     bool printChart(QPrinter &printer, QString *error) override;
 
     int SumLastIndex() const { return m_sum.lastIndex(); }

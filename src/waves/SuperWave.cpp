@@ -9,7 +9,7 @@
 namespace SuperWave {
 
 namespace {
-constexpr double Pi = std::numbers::pi;
+using Gdi::Pi;
 }
 
 QString SineFormula(const TSineInfo &wave)

@@ -43,9 +43,9 @@ TransWavePage::TransWavePage(Session &session, QWidget *parent)
     // Ticking "highlight" redraws at once, as a user expects.
     connect(m_single, &QCheckBox::toggled, this, &TransWavePage::UpdateTransWave);
     connect(start, &QToolButton::clicked, this, &TransWavePage::T16StartBtnClick);
-    connect(stop, &QToolButton::clicked, this, &TransWavePage::T16StopBtnClick);
+    setRunButtons(start, stop, false);
 
-    ScreenReader::describe(m_pic, tr("wave on a row of particles"), [this] {
+    ScreenReader::describe(m_pic, tr("wave on a row of particles"), [this]() -> QString {
         const QString kind = m_waveType->itemIndex() == 0 ? tr("A transverse wave: the particles move across the "
                                                                "direction of travel")
                                                           : tr("A longitudinal wave: the particles move along the "
@@ -70,9 +70,4 @@ void TransWavePage::UpdateTransWave()
 void TransWavePage::T16StartBtnClick()
 {
     animateSlider(session(), m_phase, [this] { return session().speed(AnimSpeed::Wave); });
-}
-
-void TransWavePage::T16StopBtnClick()
-{
-    session().animStopFlag = -1;
 }

@@ -17,7 +17,7 @@ public:
 
     void UpdateTransWave();
     void T16StartBtnClick();
-    void T16StopBtnClick();
+    std::optional<AnimSpeed> speedSetting() const override { return AnimSpeed::Wave; }
 
 private:
     PaintBox *m_pic;

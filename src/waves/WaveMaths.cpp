@@ -12,7 +12,7 @@ namespace WaveMaths {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
+using Gdi::Pi;
 // The degree sign of the labels.
 const QChar Degree(0x00BA);
 

@@ -118,7 +118,7 @@ private Q_SLOTS:
         f.dragMassTo(SHM::geometry(f.pic()->height()).mid);
         QCOMPARE(f.page.initialDisplacement(), 0.0);
         f.page.shmStartBtnClick();
-        QCOMPARE(f.session.animStopFlag, -1);
+        QVERIFY(!f.session.isAnimating());
         QCOMPARE(f.chart()->point(f.page.stateSeries(), 0).x(), 13 * 10 / 500.0);
         QVERIFY(f.child<QPushButton>("shmStartBtn")->isEnabled());
         QVERIFY(!f.child<QPushButton>("shmAbortBtn")->isEnabled());
@@ -140,13 +140,13 @@ private Q_SLOTS:
         f.child<QScrollBar>("shmDampHsb")->setValue(0);
         bool runningSeen = false;
         QTimer::singleShot(30, &f.page, [&] {
-            runningSeen = f.session.animStopFlag == 0 && f.child<QPushButton>("shmAbortBtn")->isEnabled()
+            runningSeen = f.session.isAnimating() && f.child<QPushButton>("shmAbortBtn")->isEnabled()
                           && !f.child<QPushButton>("shmStartBtn")->isEnabled();
             f.child<QPushButton>("shmAbortBtn")->click();
         });
         f.page.shmStartBtnClick();
         QVERIFY(runningSeen);
-        QCOMPARE(f.session.animStopFlag, -1);
+        QVERIFY(!f.session.isAnimating());
         QVERIFY(f.chart()->point(f.page.stateSeries(), 0).x() < 10.0);
     }
 
@@ -156,7 +156,7 @@ private Q_SLOTS:
         f.session.speed(AnimSpeed::SHM) = 0;
         QTimer::singleShot(30, &f.page, [&] { f.child<QScrollBar>("shmStiffHsb")->setValue(20); });
         f.page.shmStartBtnClick();
-        QCOMPARE(f.session.animStopFlag, -1);
+        QVERIFY(!f.session.isAnimating());
         QCOMPARE(f.text("shmStiffLabel"), QStringLiteral("k = 20.00 N/m"));
     }
 
@@ -179,10 +179,10 @@ private Q_SLOTS:
         QCOMPARE(f.page.timeScale(), 20);
         QCOMPARE(f.chart()->point(f.page.curveSeries(), 500).x(), 20.0);
         // The scale already set recomputes nothing (an update would stop a run).
-        f.session.animStopFlag = 0;
+        f.session.startAnimation();
         f.page.UpdateGraphTimescale(20);
-        QCOMPARE(f.session.animStopFlag, 0);
-        f.session.animStopFlag = -1;
+        QVERIFY(f.session.isAnimating());
+        f.session.stopAnimations();
     }
 
     void unzoomButtonFollowsTheChart()

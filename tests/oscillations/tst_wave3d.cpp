@@ -226,12 +226,13 @@ private Q_SLOTS:
     void draggingTurnsWithinLimits()
     {
         Session session;
-        EMWavePage page(session);
+        Wave3D::ViewState shared;
+        EMWavePage page(session, shared);
         page.resize(410, 430);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         auto *pic = page.findChild<PaintBox *>(QStringLiteral("EMWavePic"));
-        View &view = session.view3D.em;
+        View &view = shared.em;
         QCOMPARE(view.turn, 31);
         // Origin x = 100 - MulDiv(175, 31, 90) = 40.
         QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(100, 100));
@@ -254,26 +255,28 @@ private Q_SLOTS:
     void panningMovesTheCentre()
     {
         Session session;
-        EMWavePage page(session);
+        Wave3D::ViewState shared;
+        EMWavePage page(session, shared);
         page.resize(410, 430);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         auto *pic = page.findChild<PaintBox *>(QStringLiteral("EMWavePic"));
         QTest::mousePress(pic, Qt::RightButton, {}, QPoint(100, 100));
         moveWithButton(pic, QPoint(150, 80), Qt::RightButton);
-        QCOMPARE(session.view3D.em.centre, QPoint(250, 180));
+        QCOMPARE(shared.em.centre, QPoint(250, 180));
         QTest::mouseRelease(pic, Qt::RightButton, {}, QPoint(150, 80));
         // No limit: pan again, further (QTest takes (0, 0) for the centre, so start at 1, 1).
         QTest::mousePress(pic, Qt::RightButton, {}, QPoint(1, 1));
         moveWithButton(pic, QPoint(399, 399), Qt::RightButton);
-        QCOMPARE(session.view3D.em.centre, QPoint(648, 578));
+        QCOMPARE(shared.em.centre, QPoint(648, 578));
         QTest::mouseRelease(pic, Qt::RightButton, {}, QPoint(399, 399));
     }
 
     void rotationLabel()
     {
         Session session;
-        PolarPage page(session);
+        Wave3D::ViewState shared;
+        PolarPage page(session, shared);
         auto *label = page.findChild<QLabel *>(QStringLiteral("RotPLabel"));
         QCOMPARE(label->text(), QStringLiteral("rotation = 0"));
         page.findChild<QScrollBar *>(QStringLiteral("PolarHsb"))->setValue(45);
@@ -285,15 +288,16 @@ private Q_SLOTS:
     void firstRenewal()
     {
         Session session;
+        Wave3D::ViewState shared;
         session.speed(AnimSpeed::Polarization) = 0;
-        PolarPage page(session);
+        PolarPage page(session, shared);
         page.resize(410, 480);
         page.show();
         page.showUnpolarized();
         QSignalSpy frames(&page, &PolarPage::unpolarizedFrame);
         connect(&page, &PolarPage::unpolarizedFrame, &page, [&](int, bool) {
             if (frames.size() >= 73) {
-                session.animStopFlag = -1;
+                session.stopAnimations();
             }
         });
         page.PolarStartBtnClick();
@@ -304,15 +308,16 @@ private Q_SLOTS:
         QCOMPARE(frames[71].at(0).toInt(), 360);
         QCOMPARE(frames[71].at(1).toBool(), true);
         QCOMPARE(frames[72].at(0).toInt(), 5);
-        QCOMPARE(session.view3D.randomTurn, -90);
-        QCOMPARE(session.view3D.randomPhase, 11);
+        QCOMPARE(shared.randomTurn, -90);
+        QCOMPARE(shared.randomPhase, 11);
         QVERIFY(page.findChild<QPushButton *>(QStringLiteral("PolarStartBtn"))->isEnabled());
     }
 
     void backReturnsToThePolarizer()
     {
         Session session;
-        PolarPage page(session);
+        Wave3D::ViewState shared;
+        PolarPage page(session, shared);
         page.resize(410, 480);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -320,16 +325,16 @@ private Q_SLOTS:
         auto *pic = page.findChild<PaintBox *>(QStringLiteral("PolarPic"));
         QCOMPARE(pic->statusTip(), QStringLiteral("Press start to see the plane of polarization change"));
         // Dragging does nothing while the unpolarized light is shown.
-        const View before = session.view3D.polar;
+        const View before = shared.polar;
         QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(100, 100));
         moveWithButton(pic, QPoint(200, 150), Qt::LeftButton);
         QTest::mouseRelease(pic, Qt::LeftButton, {}, QPoint(200, 150));
-        QCOMPARE(session.view3D.polar.turn, before.turn);
-        QCOMPARE(session.view3D.polar.tilt, before.tilt);
+        QCOMPARE(shared.polar.turn, before.turn);
+        QCOMPARE(shared.polar.tilt, before.tilt);
         page.PBackBtnClick();
         QVERIFY(page.findChild<QWidget *>(QStringLiteral("PolarPanel"))->isVisible());
         QVERIFY(!page.findChild<QWidget *>(QStringLiteral("NonPolarPanel"))->isVisible());
-        QCOMPARE(session.view3D.scale, 0.5);
+        QCOMPARE(shared.scale, 0.5);
         QCOMPARE(pic->cursor().shape(), Qt::PointingHandCursor);
     }
 

@@ -5,6 +5,7 @@
 #include "app/MainFrm.h"
 #include "shell/Dialogs.h"
 #include "shell/HelpSystem.h"
+#include "shell/TextPane.h"
 
 #include <QPrinter>
 #include <QStackedWidget>

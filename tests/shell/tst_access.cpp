@@ -271,7 +271,7 @@ private Q_SLOTS:
         });
         poll.start();
         if (command.startsWith(u'$')) {
-            QVERIFY(f.window->viewerHotSpotClick(command));
+            QVERIFY(f.window->textPane()->viewerHotSpotClick(command));
         } else {
             f.window->findChild<QAction *>(command)->trigger();
         }

@@ -27,37 +27,10 @@ private Q_SLOTS:
         QCOMPARE(FramePacer::periodMicroseconds(speed), micros);
     }
 
-    void settingsByTopic_data()
-    {
-        QTest::addColumn<int>("topic");
-        QTest::addColumn<bool>("singleSlit");
-        QTest::addColumn<int>("setting"); // -1 for none
-        QTest::newRow("waves") << 4 << true << int(AnimSpeed::Wave);
-        QTest::newRow("standing") << 6 << true << int(AnimSpeed::StandingWave);
-        QTest::newRow("SHM") << 9 << true << int(AnimSpeed::SHM);
-        QTest::newRow("aux circle") << 11 << true << int(AnimSpeed::AuxCircle);
-        QTest::newRow("ripple single") << 12 << true << int(AnimSpeed::RippleSingle);
-        QTest::newRow("ripple double") << 12 << false << int(AnimSpeed::RippleDouble);
-        QTest::newRow("spectrum") << 13 << true << int(AnimSpeed::Spectrum);
-        QTest::newRow("resonance") << 14 << true << int(AnimSpeed::Resonance);
-        QTest::newRow("polarization") << 16 << true << int(AnimSpeed::Polarization);
-        for (int t : {0, 1, 2, 3, 5, 7, 8, 10, 15}) {
-            QTest::addRow("topic %d has none", t) << t << true << -1;
-        }
-    }
-    void settingsByTopic()
-    {
-        QFETCH(int, topic);
-        QFETCH(bool, singleSlit);
-        QFETCH(int, setting);
-        const auto s = speedSettingFor(topic, singleSlit);
-        QCOMPARE(s ? int(*s) : -1, setting);
-    }
-
     void startValues()
     {
         Session session;
-        QCOMPARE(session.animStopFlag, -1);
+        QVERIFY(!session.isAnimating());
         for (int i = 0; i < int(AnimSpeed::Count); ++i) {
             QCOMPARE(session.speeds[std::size_t(i)], AnimSpeed(i) == AnimSpeed::SHM ? 50 : 0);
         }
@@ -94,9 +67,9 @@ private Q_SLOTS:
         QObject context;
         QStringList log;
         const auto loop = [&](const QString &name) {
-            session.animStopFlag = 0;
+            session.startAnimation();
             FramePacer pacer(&context);
-            while (session.animStopFlag == 0) {
+            while (session.isAnimating()) {
                 if (!pacer.endFrame(0)) {
                     return;
                 }
@@ -104,7 +77,7 @@ private Q_SLOTS:
             log << name;
         };
         QTimer::singleShot(20, &context, [&] { loop(QStringLiteral("inner")); });
-        QTimer::singleShot(60, &context, [&] { session.animStopFlag = -1; });
+        QTimer::singleShot(60, &context, [&] { session.stopAnimations(); });
         loop(QStringLiteral("outer"));
         QCOMPARE(log, (QStringList{QStringLiteral("inner"), QStringLiteral("outer")}));
     }

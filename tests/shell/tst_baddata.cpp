@@ -5,7 +5,7 @@
 #include "MainFrmFixture.h"
 
 #include "app/Application.h"
-#include "app/TopicCatalogue.h"
+#include "app/TopicRegistry.h"
 #include "shell/HtmlViewer.h"
 
 #include <QDir>
@@ -193,7 +193,7 @@ private Q_SLOTS:
                     w->close();
                 }
             });
-            QVERIFY(f.window->viewerHotSpotClick(QLatin1Char('$') + name));
+            QVERIFY(f.window->textPane()->viewerHotSpotClick(QLatin1Char('$') + name));
             // A damaged picture may still decode in part (a truncated JPEG
             // shows grey below the break); it must be either shown or reported.
             const qsizetype reported = f.dialogs->errors.size() - errors;

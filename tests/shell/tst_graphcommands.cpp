@@ -47,34 +47,6 @@ private Q_SLOTS:
         const Gdi::Rect r = GetChartPrintRect(m);
         QVERIFY(std::abs(r.left - 3 * printer.resolution() / 4) <= 1);
     }
-
-    void menuByPage_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<bool>("print");
-        QTest::addColumn<bool>("crosshair");
-        QTest::addColumn<bool>("xAxis");
-        QTest::newRow("start page") << "SplashTab" << false << false << false;
-        QTest::newRow("double slits") << "YDStab" << false << false << false;
-        QTest::newRow("multiple slits") << "DifTab" << true << false << false;
-        QTest::newRow("superposition") << "SumWaveTab" << true << false << true;
-        QTest::newRow("damped SHM") << "SHMtab" << true << true << false;
-        QTest::newRow("resonance") << "ResonanceTab" << true << false << false;
-        QTest::newRow("polarization") << "PolarTab" << false << false << false;
-    }
-    void menuByPage()
-    {
-        QFETCH(QString, page);
-        QFETCH(bool, print);
-        QFETCH(bool, crosshair);
-        QFETCH(bool, xAxis);
-        const GraphMenuState s = graphMenuState(page);
-        QCOMPARE(s.print, print);
-        QCOMPARE(s.copy, print);
-        QCOMPARE(s.crosshair, crosshair);
-        QCOMPARE(s.timeScale, crosshair);
-        QCOMPARE(s.xAxisRange, xAxis);
-    }
 };
 
 QTEST_MAIN(TestGraphCommands)

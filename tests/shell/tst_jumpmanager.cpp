@@ -20,7 +20,7 @@ private Q_SLOTS:
         QVERIFY(!h.CanGoForward());
         QCOMPARE(h.GoForward().URL, QString());
         QCOMPARE(h.GoBack().URL, QString());
-        QCOMPARE(h.Index, 0);
+        QCOMPARE(h.index(), 0);
     }
 
     // Index -> A -> B -> back -> back: the second back reaches the index page
@@ -28,7 +28,7 @@ private Q_SLOTS:
     void backToTheIndexEmptiesTheHistory()
     {
         TJumpManager h;
-        h.HomePage = Home;
+        h.setHomePage(Home);
         h.AddJump(QStringLiteral("/c/html/index.htm"), 0); // leaving the index for A
         h.AddJump(PageA, 120); // leaving A for B
         QCOMPARE(h.count(), 2);
@@ -53,21 +53,21 @@ private Q_SLOTS:
     void linkToAListedPageMovesIndexAndKeepsForward()
     {
         TJumpManager h;
-        h.HomePage = Home;
+        h.setHomePage(Home);
         h.AddJump(PageA, 1);
         h.AddJump(PageB, 2);
         h.AddJump(PageC, 3);
-        QCOMPARE(h.Index, 2);
+        QCOMPARE(h.index(), 2);
         h.AddJump(QStringLiteral("/c/HTML/yds.htm"), 99); // letter case is ignored
         QCOMPARE(h.count(), 3);
-        QCOMPARE(h.Index, 0);
+        QCOMPARE(h.index(), 0);
         QCOMPARE(h.at(0).Position, 1); // the stored position is kept
         QVERIFY(h.CanGoForward());
         QCOMPARE(h.GoForward().URL, PageB);
         QCOMPARE(h.GoForward().URL, PageC);
         QVERIFY(!h.CanGoForward());
         QCOMPARE(h.GoForward().URL, QString()); // at the end nothing changes
-        QCOMPARE(h.Index, 2);
+        QCOMPARE(h.index(), 2);
     }
 
     void clearKeepsIndex()
@@ -77,7 +77,7 @@ private Q_SLOTS:
         h.AddJump(PageB, 0);
         h.ClearHistory();
         QCOMPARE(h.count(), 0);
-        QCOMPARE(h.Index, 1);
+        QCOMPARE(h.index(), 1);
         QCOMPARE(h.GoBack().URL, QString());
     }
 };

@@ -52,11 +52,11 @@ private Q_SLOTS:
         TMainFrm &w = *f.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Waves"));
         QCOMPARE(w.session().currentTopic, 0);
-        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(!w.session().isAnimating());
         QCOMPARE(f.activePage(), QStringLiteral("SplashTab"));
         QVERIFY(w.viewer()->currentFile().endsWith(QStringLiteral("HTML/index.htm")));
         QVERIFY(w.session().htmlDir.endsWith(QStringLiteral("/HTML/")));
-        QCOMPARE(w.history().HomePage, w.session().htmlDir + QStringLiteral("INDEX.HTM"));
+        QCOMPARE(w.history().homePage(), w.session().htmlDir + QStringLiteral("INDEX.HTM"));
         QTRY_COMPARE(w.mainPCWidth(), 460);
         const auto *collage = w.findChild<QLabel *>(QStringLiteral("CollagePic"));
         QCOMPARE(collage->pixmap().size(), QSize(420, 480));
@@ -150,12 +150,12 @@ private Q_SLOTS:
         QFETCH(int, topic);
         Fixture f;
         TMainFrm &w = *f.window;
-        w.session().animStopFlag = 0; // as if an animation were running
+        w.session().startAnimation(); // as if an animation were running
         f.chooseTopic(topic);
         QCOMPARE(w.session().currentTopic, topic);
         QCOMPARE(w.windowTitle(), Topics::caption(topic));
         QCOMPARE(f.activePage(), QString::fromLatin1(Topics::info(topic).page));
-        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(!w.session().isAnimating());
         QVERIFY(w.viewer()->currentFile().endsWith(Topics::topicPage(topic), Qt::CaseInsensitive));
         QTRY_COMPARE(w.mainPCWidth(), Topics::info(topic).width);
         QVERIFY(!w.startPictureLoaded());
@@ -168,10 +168,10 @@ private Q_SLOTS:
         TMainFrm &w = *f.window;
         f.chooseTopic(3);
         QSignalSpy loads(w.viewer(), &HtmlViewer::pageLoaded);
-        w.session().animStopFlag = 0;
+        w.session().startAnimation();
         f.chooseTopic(3);
         QCOMPARE(loads.size(), 0);
-        QCOMPARE(w.session().animStopFlag, 0);
+        QVERIFY(w.session().isAnimating());
         QCOMPARE(w.session().currentTopic, 3);
 
         // On the start page, even a click that changes nothing else releases the picture.
@@ -240,7 +240,7 @@ private Q_SLOTS:
         QVERIFY(shownStopped);
         QVERIFY(startButton->isEnabled());
         QVERIFY(!stopButton->isEnabled());
-        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(!w.session().isAnimating());
     }
 
     // After a splitter drag on topic 6, topic 2 comes back at 440 and topic 6 at
@@ -301,8 +301,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("topic");
         QTest::addColumn<bool>("visible");
+        // The topics that animate at a set speed; polarization only once its
+        // unpolarized light is up (the next test).
+        const QList<int> animated{4, 6, 9, 11, 12, 13, 14};
         for (int t = 1; t <= 16; ++t) {
-            QTest::addRow("topic %d", t) << t << Topics::animationMenuVisible(t, false);
+            QTest::addRow("topic %d", t) << t << animated.contains(t);
         }
     }
     void animationMenuVisibility()
@@ -333,9 +336,9 @@ private Q_SLOTS:
         f.chooseTopic(16);
         f.window->AppIdle();
         QVERIFY(!animation->isVisible());
-        QCOMPARE(f.window->session().view3D.scale, 0.5);
+        QCOMPARE(f.window->sharedState().view3D.scale, 0.5);
         f.chooseTopic(15);
-        QCOMPARE(f.window->session().view3D.scale, 0.8);
+        QCOMPARE(f.window->sharedState().view3D.scale, 0.8);
     }
 
     void f1OpensHelpForTheTopic()
@@ -421,7 +424,7 @@ private Q_SLOTS:
         }
         QGuiApplication::clipboard()->setMimeData(data);
         f.dialogs->answers.push_back(QMessageBox::StandardButton(answer));
-        f.window->session().animStopFlag = 0;
+        f.window->session().startAnimation();
 
         const bool closed = f.window->close();
         QCOMPARE(closed, closes);
@@ -435,7 +438,7 @@ private Q_SLOTS:
             QCOMPARE(f.dialogs->buttons.front(), QMessageBox::Yes | QMessageBox::No);
         }
         // The stop flag ends a running animation only when the window goes.
-        QCOMPARE(f.window->session().animStopFlag, closes ? -1 : 0);
+        QCOMPARE(f.window->session().isAnimating(), !closes);
         const QMimeData *now = QGuiApplication::clipboard()->mimeData();
         const bool kept = now && (now->hasFormat(QStringLiteral("image/svg+xml")) || now->hasText());
         QCOMPARE(kept, clipboardKept);
@@ -458,15 +461,15 @@ private Q_SLOTS:
     {
         Fixture f;
         TMainFrm &w = *f.window;
-        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("yds.htm#fringes")));
+        QVERIFY(!w.textPane()->viewerHotSpotClick(QStringLiteral("yds.htm#fringes")));
         QCOMPARE(w.session().currentTopic, 1);
         QCOMPARE(w.windowTitle(), Topics::caption(1));
         QCOMPARE(f.activePage(), QStringLiteral("YDStab"));
         QCOMPARE(w.history().count(), 1);
-        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("index.htm")));
+        QVERIFY(!w.textPane()->viewerHotSpotClick(QStringLiteral("index.htm")));
         QCOMPARE(w.session().currentTopic, 1);
-        QVERIFY(w.viewerHotSpotClick(QStringLiteral("$fringes.png")));
-        QVERIFY(w.viewerHotSpotClick(QStringLiteral("\u00a3note")));
+        QVERIFY(w.textPane()->viewerHotSpotClick(QStringLiteral("$fringes.png")));
+        QVERIFY(w.textPane()->viewerHotSpotClick(QStringLiteral("\u00a3note")));
         QCOMPARE(w.session().currentTopic, 1);
     }
 
@@ -477,18 +480,18 @@ private Q_SLOTS:
         HtmlViewer *viewer = w.viewer();
         const QString dir = w.session().htmlDir;
         // Index -> YDS -> GAMMA, as links followed in the pane.
-        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("YDS.HTM")));
+        QVERIFY(!w.textPane()->viewerHotSpotClick(QStringLiteral("YDS.HTM")));
         QVERIFY(viewer->loadFile(dir + QStringLiteral("YDS.HTM")));
-        QVERIFY(!w.viewerHotSpotClick(QStringLiteral("GAMMA.HTM")));
+        QVERIFY(!w.textPane()->viewerHotSpotClick(QStringLiteral("GAMMA.HTM")));
         QVERIFY(viewer->loadFile(dir + QStringLiteral("GAMMA.HTM")));
         QCOMPARE(w.session().currentTopic, 10);
 
-        w.FwdBtnClick(false);
+        w.textPane()->FwdBtnClick(false);
         QVERIFY(viewer->currentFile().endsWith(QStringLiteral("YDS.HTM")));
         QCOMPARE(w.session().currentTopic, 1);
         QVERIFY(f.button("FwdBtn")->isEnabled());
 
-        w.FwdBtnClick(false);
+        w.textPane()->FwdBtnClick(false);
         QVERIFY(viewer->currentFile().endsWith(QStringLiteral("index.htm")));
         QCOMPARE(w.history().count(), 0);
         QVERIFY(!f.button("FwdBtn")->isEnabled());
@@ -500,12 +503,12 @@ private Q_SLOTS:
         Fixture f;
         TMainFrm &w = *f.window;
         f.chooseTopic(4);
-        w.session().animStopFlag = 0;
-        w.MenuBtnClick();
+        w.session().startAnimation();
+        w.textPane()->MenuBtnClick();
         QVERIFY(w.viewer()->currentFile().endsWith(QStringLiteral("index.htm")));
         QCOMPARE(w.session().currentTopic, 4);
         QCOMPARE(w.windowTitle(), Topics::caption(4));
-        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(!w.session().isAnimating());
         QVERIFY(!f.button("BackBtn")->isEnabled());
         w.AppIdle();
         QVERIFY(!f.button("MenuBtn")->isEnabled()); // on the index page
@@ -518,7 +521,7 @@ private Q_SLOTS:
         w.history().AddJump(w.session().htmlDir + QStringLiteral("GONE.HTM"), 0);
         w.history().AddJump(w.viewer()->currentFile(), 0);
         const QString shown = w.viewer()->currentFile();
-        w.FwdBtnClick(false);
+        w.textPane()->FwdBtnClick(false);
         QCOMPARE(f.dialogs->errors.size(), 1);
         QVERIFY(f.dialogs->errors.first().contains(QStringLiteral("GONE.HTM")));
         QCOMPARE(w.viewer()->currentFile(), shown);
@@ -645,10 +648,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("shown");
         QTest::addColumn<bool>("apply");
         QTest::addColumn<int>("stored");
-        QTest::newRow("SHM at start shows 50") << 9 << 50 << true << 30;
-        QTest::newRow("waves at start show the fast end") << 4 << 100 << true << 30;
-        QTest::newRow("cancel changes nothing") << 9 << 50 << false << 50;
-        QTest::newRow("a topic without a setting") << 1 << 50 << true << -1;
+        QTest::addColumn<int>("setting"); // -1 for none
+        QTest::newRow("SHM at start shows 50") << 9 << 50 << true << 30 << int(AnimSpeed::SHM);
+        QTest::newRow("waves at start show the fast end") << 4 << 100 << true << 30 << int(AnimSpeed::Wave);
+        QTest::newRow("cancel changes nothing") << 9 << 50 << false << 50 << int(AnimSpeed::SHM);
+        QTest::newRow("standing waves") << 6 << 100 << true << 30 << int(AnimSpeed::StandingWave);
+        QTest::newRow("wave mathematics") << 11 << 100 << true << 30 << int(AnimSpeed::AuxCircle);
+        QTest::newRow("hydrogen") << 13 << 100 << true << 30 << int(AnimSpeed::Spectrum);
+        QTest::newRow("resonance") << 14 << 100 << true << 30 << int(AnimSpeed::Resonance);
+        QTest::newRow("polarization") << 16 << 100 << true << 30 << int(AnimSpeed::Polarization);
+        QTest::newRow("a topic without a setting") << 1 << 50 << true << -1 << -1;
     }
     void speedDialog()
     {
@@ -656,6 +665,7 @@ private Q_SLOTS:
         QFETCH(int, shown);
         QFETCH(bool, apply);
         QFETCH(int, stored);
+        QFETCH(int, setting);
         Fixture f;
         f.chooseTopic(topic);
         int seen = -1;
@@ -670,9 +680,8 @@ private Q_SLOTS:
         const auto before = f.window->session().speeds;
         f.window->setspeed1Click();
         QCOMPARE(seen, shown);
-        const auto setting = speedSettingFor(topic, true);
-        if (setting) {
-            QCOMPARE(f.window->session().speed(*setting), stored);
+        if (setting >= 0) {
+            QCOMPARE(f.window->session().speed(AnimSpeed(setting)), stored);
         } else {
             QCOMPARE(f.window->session().speeds, before);
         }
@@ -681,10 +690,10 @@ private Q_SLOTS:
     void rippleSettingFollowsTheSlitModel()
     {
         Fixture f;
+        f.chooseTopic(12);
         auto *single = f.window->findChild<QRadioButton *>(QStringLiteral("ssRB"));
         auto *twin = f.window->findChild<QRadioButton *>(QStringLiteral("dsRB"));
         QVERIFY(single->isChecked());
-        f.chooseTopic(12);
         const auto answer = [&f](int position) {
             QTimer::singleShot(0, f.window.get(), [position] {
                 auto *dialog = qobject_cast<TAnimSpdFrm *>(QApplication::activeModalWidget());
@@ -720,7 +729,7 @@ private Q_SLOTS:
         auto *go = w.findChild<QPushButton *>(QStringLiteral("shmStartBtn"));
         f.dialogs->answers.push_back(QMessageBox::Yes);
         QTimer::singleShot(40, &w, [&] {
-            QCOMPARE(w.session().animStopFlag, 0);
+            QVERIFY(w.session().isAnimating());
             if (how == 0) {
                 f.chooseTopic(3);
             } else if (how == 1) {
@@ -730,7 +739,7 @@ private Q_SLOTS:
             }
         });
         go->click();
-        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(!w.session().isAnimating());
         QVERIFY(go->isEnabled());
         auto *shm = static_cast<SHMPage *>(w.page(9));
         QVERIFY(shm->chart()->point(shm->stateSeries(), 0).x() < 10.0);
@@ -788,12 +797,12 @@ private Q_SLOTS:
         f.chooseTopic(topic);
         auto *bar = w.findChild<QAbstractSlider *>(position);
         QTimer::singleShot(60, &w, [&] {
-            QCOMPARE(w.session().animStopFlag, 0);
+            QVERIFY(w.session().isAnimating());
             QVERIFY(bar->value() > 0);
             f.chooseTopic(topic == 4 ? 5 : 4);
         });
         w.findChild<QAbstractButton *>(start)->click();
-        QCOMPARE(w.session().animStopFlag, -1);
+        QVERIFY(!w.session().isAnimating());
         const int stoppedAt = bar->value();
         QTest::qWait(30);
         QCOMPARE(bar->value(), stoppedAt); // nothing runs on

@@ -1,4 +1,4 @@
-#include "app/TopicCatalogue.h"
+#include "app/TopicRegistry.h"
 #include "shell/BigPic.h"
 #include "shell/HtmlViewer.h"
 

@@ -9,7 +9,7 @@
 // CORVANE_ACTIONS sets its length.
 #include "MainFrmFixture.h"
 
-#include "app/TopicCatalogue.h"
+#include "app/TopicRegistry.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "shell/HtmlViewer.h"
@@ -116,7 +116,7 @@ private:
         schedule();
         ++m_depth;
         m_maxDepth = std::max(m_maxDepth, m_depth);
-        if (m_f.window->session().animStopFlag == 0) {
+        if (m_f.window->session().isAnimating()) {
             ++m_whileRunning;
         }
         if (QApplication::activeModalWidget()) {
@@ -133,7 +133,7 @@ private:
     void finish()
     {
         if (m_depth > 0 || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-            m_f.window->session().animStopFlag = -1;
+            m_f.window->session().stopAnimations();
             closeDialogs();
             QTimer::singleShot(1, m_f.window.get(), [this] { finish(); });
             return;
@@ -167,11 +167,11 @@ private:
         // A gamma count that ran its full minute leaves the flag as its loop
         // set it; the next start or topic change resets it.
         const bool countRanOut
-            = s.currentTopic == 10 && s.animStopFlag == 0
+            = s.currentTopic == 10 && s.isAnimating()
               && m_f.window->findChild<QAbstractButton *>(QStringLiteral("CountStartBtn"))->isEnabled();
         if (m_depth == 0 && !QApplication::activeModalWidget()) {
-            if (s.animStopFlag != -1 && !countRanOut) {
-                m_failure = QStringLiteral("stop flag %1 with nothing running").arg(s.animStopFlag);
+            if (s.isAnimating() && !countRanOut) {
+                m_failure = QStringLiteral("run flag set with nothing running");
             } else if (!running.isEmpty()) {
                 m_failure = QStringLiteral("%1 shows running with nothing running").arg(running.join(u','));
             }
@@ -338,7 +338,7 @@ private:
                                             QStringLiteral("index.htm#top"),     QStringLiteral("")};
             const QString url = madeUp.at(pick(int(madeUp.size())));
             m_lastAction = QStringLiteral("link \"%1\"").arg(url);
-            m_f.window->viewerHotSpotClick(url);
+            m_f.window->textPane()->viewerHotSpotClick(url);
             return;
         }
         const int i = pick(int(positions.size()));

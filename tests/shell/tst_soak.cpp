@@ -88,7 +88,7 @@ private Q_SLOTS:
                 QTimer stopper;
                 QObject::connect(&stopper, &QTimer::timeout, f.window.get(), [&] {
                     if (clock.elapsed() >= slice) {
-                        session.animStopFlag = -1;
+                        session.stopAnimations();
                     }
                 });
                 stopper.start(20);

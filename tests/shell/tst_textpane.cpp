@@ -123,7 +123,7 @@ private Q_SLOTS:
             size = window->size();
             caption = window->windowTitle();
         });
-        QVERIFY(f.window->viewerHotSpotClick(QStringLiteral("$WaveSplash.jpg")));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(QStringLiteral("$WaveSplash.jpg")));
         QCOMPARE(size, QSize(420, 480));
         QCOMPARE(caption, QStringLiteral(" "));
         QCOMPARE(f.window->session().currentTopic, 3);
@@ -148,8 +148,8 @@ private Q_SLOTS:
     void pictureLinksOutsideTheFolderAreRefused()
     {
         Fixture f;
-        QVERIFY(f.window->viewerHotSpotClick(QStringLiteral("$../YDS.HTM")));
-        QVERIFY(f.window->viewerHotSpotClick(QStringLiteral("$missing.png")));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(QStringLiteral("$../YDS.HTM")));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(QStringLiteral("$missing.png")));
         QCOMPARE(f.dialogs->errors.size(), 2);
         QVERIFY(f.dialogs->errors[0].contains(QStringLiteral("../YDS.HTM")));
         QVERIFY(f.dialogs->errors[1].contains(QStringLiteral("missing.png")));
@@ -161,8 +161,8 @@ private Q_SLOTS:
         Fixture f;
         f.chooseTopic(5);
         const QString shown = f.window->viewer()->currentFile();
-        QVERIFY(f.window->viewerHotSpotClick(QStringLiteral("https://example.org/waves")));
-        QVERIFY(f.window->viewerHotSpotClick(QStringLiteral("mailto:teacher@example.org")));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(QStringLiteral("https://example.org/waves")));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(QStringLiteral("mailto:teacher@example.org")));
         QCOMPARE(f.dialogs->opened.size(), 2);
         QCOMPARE(f.window->viewer()->currentFile(), shown);
         QCOMPARE(f.window->history().count(), 0);
@@ -175,16 +175,16 @@ private Q_SLOTS:
         Fixture f;
         HtmlViewer *viewer = f.window->viewer();
         viewer->selectAll();
-        f.window->viewerMouseUp();
+        f.window->textPane()->viewerMouseUp();
         QVERIFY(!f.button("CopyBtn")->isEnabled());
         f.chooseTopic(1);
         viewer->selectAll();
-        f.window->viewerMouseUp();
+        f.window->textPane()->viewerMouseUp();
         QVERIFY(f.button("CopyBtn")->isEnabled());
         f.button("CopyBtn")->click();
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Young")));
         viewer->setTextCursor(QTextCursor(viewer->document()));
-        f.window->viewerMouseUp();
+        f.window->textPane()->viewerMouseUp();
         QVERIFY(!f.button("CopyBtn")->isEnabled());
     }
 
@@ -192,17 +192,17 @@ private Q_SLOTS:
     {
         Fixture f;
         QAction *copy = f.window->findChild<QAction *>(QStringLiteral("CopyImage1"));
-        f.window->viewerRightClick(QPoint(10, 10), QImage());
+        f.window->textPane()->viewerRightClick(QPoint(10, 10), QImage());
         QVERIFY(!copy->isEnabled());
-        QVERIFY(f.window->pictureImage().isNull());
+        QVERIFY(f.window->textPane()->pictureImage().isNull());
         QImage picture(12, 8, QImage::Format_RGB32);
         picture.fill(QColor(1, 2, 3));
         auto *menu = f.window->findChild<QMenu *>(QStringLiteral("PicPopUp"));
-        f.window->viewerRightClick(QPoint(10, 10), picture);
+        f.window->textPane()->viewerRightClick(QPoint(10, 10), picture);
         QVERIFY(copy->isEnabled());
         QTRY_VERIFY(menu->isVisible());
         menu->close();
-        f.window->CopyImage1Click();
+        f.window->textPane()->CopyImage1Click();
         QCOMPARE(QGuiApplication::clipboard()->image().pixel(0, 0), qRgb(1, 2, 3));
         QCOMPARE(copy->text(), QStringLiteral("&Copy picture to clipboard"));
     }
@@ -247,8 +247,8 @@ private Q_SLOTS:
         f.window->findChild<QAction *>(QStringLiteral("SandBgn1"))->trigger();
         QCOMPARE(f.window->viewer()->defaultBackground(), QColor(255, 224, 193));
         QCOMPARE(checked(), QStringList{QStringLiteral("SandBgn1")});
-        QCOMPARE(TMainFrm::textBackground(1), QColor(255, 255, 191));
-        QCOMPARE(TMainFrm::textBackground(2), QColor(217, 234, 255));
+        QCOMPARE(TextPane::textBackground(1), QColor(255, 255, 191));
+        QCOMPARE(TextPane::textBackground(2), QColor(217, 234, 255));
     }
 
     // Scrolled down a page, "back" first goes to the top; the next one leaves.
@@ -258,14 +258,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         HtmlViewer *viewer = f.window->viewer();
         const QString longPage = writeLongPage(dir, 80);
-        QVERIFY(!f.window->viewerHotSpotClick(longPage)); // leaving the index for the long page
+        QVERIFY(!f.window->textPane()->viewerHotSpotClick(longPage)); // leaving the index for the long page
         QVERIFY(viewer->loadFile(longPage));
         QApplication::processEvents();
         viewer->setPosition(250);
-        f.window->FwdBtnClick(false);
+        f.window->textPane()->FwdBtnClick(false);
         QCOMPARE(viewer->position(), 0);
         QVERIFY(viewer->currentFile().endsWith(QStringLiteral("LONG.HTM")));
-        f.window->FwdBtnClick(false);
+        f.window->textPane()->FwdBtnClick(false);
         QVERIFY(viewer->currentFile().endsWith(QStringLiteral("index.htm")));
         QCOMPARE(f.window->history().count(), 0);
     }

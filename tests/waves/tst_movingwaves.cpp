@@ -283,7 +283,7 @@ private Q_SLOTS:
         connect(frame, &QScrollBar::valueChanged, &page, [&](int v) {
             if (first < 0) {
                 first = v;
-                session.animStopFlag = -1;
+                session.stopAnimations();
             }
         });
         page.rpStartBtnClick();
