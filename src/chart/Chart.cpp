@@ -64,6 +64,19 @@ public:
     QCPGraph *graphAt(int series) const { return graph(series); }
 
 protected:
+    // A chart out of sight gives its paint buffer back and draws it again
+    // when shown.
+    void hideEvent(QHideEvent *event) override
+    {
+        QCustomPlot::hideEvent(event);
+        mPaintBuffers.clear();
+    }
+    void showEvent(QShowEvent *event) override
+    {
+        QCustomPlot::showEvent(event);
+        replot();
+    }
+
     void mousePressEvent(QMouseEvent *event) override
     {
         const QPoint p = event->position().toPoint();
@@ -224,6 +237,9 @@ Chart::Chart(QWidget *parent)
     , m_plot(new PlotWidget(this))
 {
     ScreenReader::markAsPicture(this);
+    // Nothing is drawn on the overlay layer, so every layer shares one paint
+    // buffer instead of two: a chart's pixels are held once.
+    m_plot->layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
     m_plot->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_plot);
     auto *layout = new QVBoxLayout(this);

@@ -50,13 +50,26 @@ void PaintBox::recreateSurface(QSize size)
     m_canvas = std::move(canvas);
 }
 
+void PaintBox::ensureSurface()
+{
+    if (m_surface.isNull()) {
+        recreateSurface(size());
+        m_dirty = true;
+    }
+}
+
 Gdi::Canvas &PaintBox::canvas()
 {
+    ensureSurface();
     return *m_canvas;
 }
 
 const QImage &PaintBox::surface()
 {
+    if (m_surface.isNull()) {
+        ensureSurface();
+        ensurePainted();
+    }
     m_canvas->end();
     return m_surface;
 }
@@ -80,6 +93,7 @@ void PaintBox::ensurePainted()
 
 void PaintBox::paintEvent(QPaintEvent *)
 {
+    ensureSurface();
     ensurePainted();
     m_canvas->end();
     QPainter p(this);
@@ -125,7 +139,7 @@ void PaintBox::keyReleaseEvent(QKeyEvent *event)
 void PaintBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (size() != m_surface.size()) {
+    if (!m_surface.isNull() && size() != m_surface.size()) {
         recreateSurface(size());
         m_dirty = true;
     }
@@ -134,6 +148,16 @@ void PaintBox::resizeEvent(QResizeEvent *event)
 void PaintBox::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    m_dirty = true;
+}
+
+void PaintBox::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Shown again, the picture is drawn afresh from its page's state anyway;
+    // meanwhile the pictures of the topics not shown hold no pixels.
+    m_canvas->end();
+    m_surface = QImage();
     m_dirty = true;
 }
 

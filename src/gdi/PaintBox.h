@@ -50,6 +50,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -58,6 +59,9 @@ protected:
 
 private:
     void recreateSurface(QSize size);
+    // A hidden picture gives its surface back; it is made again, and drawn
+    // through `paint`, when it is shown or drawn on.
+    void ensureSurface();
 
     QImage m_surface;
     std::unique_ptr<Gdi::Canvas> m_canvas;

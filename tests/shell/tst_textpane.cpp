@@ -88,6 +88,32 @@ class TestTextPane : public QObject
 private Q_SLOTS:
     void initTestCase() { configureApplication(*qApp); }
 
+    // A click on a link to a page that is not there names the page in an error
+    // box; the page shown, the topic and the history stay as they were.
+    void linkToAMissingPage_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::newRow("page") << QStringLiteral("NOWHERE.HTM");
+        QTest::newRow("page with anchor") << QStringLiteral("nowhere.htm#part");
+        QTest::newRow("folder") << QStringLiteral("images/");
+    }
+    void linkToAMissingPage()
+    {
+        QFETCH(QString, link);
+        Fixture f;
+        f.chooseTopic(6);
+        HtmlViewer *viewer = f.window->viewer();
+        const QString shown = viewer->currentFile();
+        const int entries = f.window->history().count();
+        Q_EMIT viewer->anchorClicked(QUrl(link));
+        QCOMPARE(f.dialogs->errors.size(), 1);
+        QVERIFY2(f.dialogs->errors.constFirst().contains(link.section(QLatin1Char('#'), 0, 0), Qt::CaseInsensitive),
+                 qPrintable(f.dialogs->errors.constFirst()));
+        QCOMPARE(viewer->currentFile(), shown);
+        QCOMPARE(f.window->history().count(), entries);
+        QCOMPARE(f.window->session().currentTopic, 6);
+    }
+
     void picturePaths_data()
     {
         QTest::addColumn<QString>("link");
