@@ -5,6 +5,7 @@
 #include "shell/About.h"
 #include "shell/Accelerators.h"
 #include "shell/AnimSpd.h"
+#include "shell/ControlValues.h"
 #include "shell/Dialogs.h"
 #include "shell/FormFont.h"
 #include "shell/GraphCommands.h"
@@ -15,6 +16,7 @@
 #include "shell/TextPane.h"
 #include "shell/TopicPage.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
@@ -30,6 +32,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QUrlQuery>
 #include <QVBoxLayout>
 
 // The splitter between the page area and the text pane. The page area keeps a
@@ -122,6 +125,8 @@ TMainFrm::TMainFrm(Options options)
     m_textPane = new TextPane(m_session, *m_dialogs, m_splitter);
     m_textPane->setPageTopic([this](const QString &url) { return PageTopic(url); });
     connect(m_textPane, &TextPane::topicRequested, this, &TMainFrm::ShowTopic);
+    m_textPane->setTryLinks(
+        {[this](const QUrl &link) { return checkTryLink(link); }, [this](const QUrl &link) { followTryLink(link); }});
     m_splitter->addWidget(m_textPane);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -571,6 +576,99 @@ void TMainFrm::setspeed1Click()
     // The ripple tank's setting is chosen by the slit model selected now.
     if (const auto setting = settingNow()) {
         m_session.speed(*setting) = dialog.speed();
+    }
+}
+
+namespace {
+
+// One step of a "try:" link.
+struct TryStep
+{
+    QString name;
+    QString value;
+};
+
+// The topic a "try:" link names (0 when it names none) and its steps in order.
+std::pair<int, QList<TryStep>> parseTryLink(const QUrl &link)
+{
+    bool ok = false;
+    const int topic = link.path().toInt(&ok);
+    QList<TryStep> steps;
+    for (const auto &[name, value] : QUrlQuery(link).queryItems(QUrl::FullyDecoded)) {
+        steps.append({name, value});
+    }
+    return {ok && Topics::isTopic(topic) ? topic : 0, steps};
+}
+
+QAction *menuItem(const QWidget *window, const QString &name)
+{
+    const QList<QAction *> actions = window->findChildren<QAction *>(name);
+    return actions.isEmpty() ? nullptr : actions.constFirst();
+}
+
+} // namespace
+
+QString TMainFrm::checkTryLink(const QUrl &link)
+{
+    const auto [topic, steps] = parseTryLink(link);
+    if (topic == 0) {
+        return tr("The link \"%1\" names no topic: it must start with a topic number from 1 to %2.")
+            .arg(link.toString())
+            .arg(Topics::Count);
+    }
+    TopicPage *target = page(topic);
+    for (const TryStep &step : steps) {
+        if (step.name == QLatin1String("menu")) {
+            if (!menuItem(this, step.value)) {
+                return tr("The link \"%1\" names a menu item \"%2\" that does not exist.")
+                    .arg(link.toString(), step.value);
+            }
+        } else if (step.name == QLatin1String("click")) {
+            if (!target->findChild<QAbstractButton *>(step.value)) {
+                return tr("The link \"%1\" names a button \"%2\" that is not on the page \"%3\".")
+                    .arg(link.toString(), step.value, Topics::menuCaption(topic));
+            }
+        } else {
+            const QString fault = ControlValues::check(target->findChild<QWidget *>(step.name), step.name, step.value);
+            if (!fault.isEmpty()) {
+                return tr("The link \"%1\" cannot set up \"%2\": %3")
+                    .arg(link.toString(), Topics::menuCaption(topic), fault);
+            }
+        }
+    }
+    return {};
+}
+
+void TMainFrm::followTryLink(const QUrl &link)
+{
+    const auto [topic, steps] = parseTryLink(link);
+    if (topic == 0) {
+        return;
+    }
+    if (topic != m_session.currentTopic) {
+        DoTopicChange(topicAction(topic));
+    }
+    TopicPage *target = page(topic);
+    for (const TryStep &step : steps) {
+        if (step.name == QLatin1String("menu")) {
+            QAction *item = menuItem(this, step.value);
+            // The menus on the way open first, as for a user, so that their
+            // items are enabled and checked for the page shown.
+            for (QObject *o = item->parent(); o; o = o->parent()) {
+                if (auto *menu = qobject_cast<QMenu *>(o)) {
+                    Q_EMIT menu->aboutToShow();
+                }
+            }
+            if (item->isEnabled()) {
+                item->trigger();
+            }
+        } else if (step.name == QLatin1String("click")) {
+            if (auto *button = target->findChild<QAbstractButton *>(step.value); button && button->isEnabled()) {
+                button->click();
+            }
+        } else if (QWidget *control = target->findChild<QWidget *>(step.name)) {
+            ControlValues::set(control, step.value);
+        }
     }
 }
 

@@ -18,6 +18,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStackedWidget;
+class QUrl;
 class TJumpManager;
 class TextPane;
 class TopicPage;
@@ -77,6 +78,13 @@ public:
     void UpdateGraphTimescale(QAction *sender);
     void Xaxis1Click();
     void setspeed1Click();
+
+    // Links that set a simulation up: "try:N?NAME=VALUE&menu=ITEM&click=BUTTON".
+    // What is wrong with one, empty when it can be followed as a whole.
+    QString checkTryLink(const QUrl &link);
+    // Switches to topic N as the Topics menu does, then sets each control,
+    // triggers each menu item and presses each button in the order written.
+    void followTryLink(const QUrl &link);
 
     // Keys seen before the controls; true when the key was consumed.
     bool FormKeyDown(int key);

@@ -198,10 +198,36 @@ void TextPane::FwdBtnClick(bool forward)
     m_fwdBtn->setEnabled(m_history->CanGoForward());
 }
 
+void TextPane::refuseLink(const QString &message)
+{
+    m_dialogs.error(this, message);
+    Q_EMIT linkRefused(message);
+}
+
+void TextPane::recordJump()
+{
+    m_history->AddJump(m_viewer->currentFile(), m_viewer->position());
+    m_backBtn->setEnabled(m_history->CanGoBack());
+    m_fwdBtn->setEnabled(m_history->CanGoForward());
+}
+
 bool TextPane::viewerHotSpotClick(const QString &url)
 {
     const QUrl address(url);
     const QString scheme = address.scheme().toLower();
+    if (scheme == QLatin1String("try")) {
+        // A link that sets the simulation up is checked whole before anything
+        // changes; followed, it is a topic link like any other in the history.
+        const QString fault = m_tryLinks.check ? m_tryLinks.check(address)
+                                               : tr("Links that set up a simulation are not available here.");
+        if (!fault.isEmpty()) {
+            refuseLink(fault);
+            return true;
+        }
+        recordJump();
+        m_tryLinks.follow(address);
+        return true;
+    }
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto")) {
         // Addresses on the web go to the desktop's browser; the pane, its
         // history and the topic stay as they are.
@@ -223,14 +249,11 @@ bool TextPane::viewerHotSpotClick(const QString &url)
         if (!address.path().isEmpty() && target.isLocalFile()) {
             const QFileInfo file(HtmlViewer::resolvePath(target.toLocalFile()));
             if (!file.isFile() || !file.isReadable()) {
-                m_dialogs.error(this,
-                                tr("Cannot open the page \"%1\".").arg(QDir::toNativeSeparators(target.toLocalFile())));
+                refuseLink(tr("Cannot open the page \"%1\".").arg(QDir::toNativeSeparators(target.toLocalFile())));
                 return true;
             }
         }
-        m_history->AddJump(m_viewer->currentFile(), m_viewer->position());
-        m_backBtn->setEnabled(m_history->CanGoBack());
-        m_fwdBtn->setEnabled(m_history->CanGoForward());
+        recordJump();
     }
     switchTopicFor(url);
     return handled;

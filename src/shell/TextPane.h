@@ -10,6 +10,7 @@ class Dialogs;
 class HtmlViewer;
 class QMenu;
 class QToolButton;
+class QUrl;
 class Session;
 class TJumpManager;
 
@@ -35,6 +36,15 @@ public:
     // The topic whose text page a URL names, else the current topic.
     void setPageTopic(std::function<int(const QString &url)> pageTopic) { m_pageTopic = std::move(pageTopic); }
 
+    // Links that set a simulation up, "try:N?NAME=VALUE&...": `check` says what
+    // is wrong with one (empty when nothing), `follow` carries it out.
+    struct TryLinks
+    {
+        std::function<QString(const QUrl &)> check;
+        std::function<void(const QUrl &)> follow;
+    };
+    void setTryLinks(TryLinks links) { m_tryLinks = std::move(links); }
+
     // Loads a page on start-up and on topic switches; a missing page leaves the
     // pane empty rather than showing another topic's text.
     void loadViewerPage(const QString &file);
@@ -58,9 +68,13 @@ public:
 
 Q_SIGNALS:
     void topicRequested(int topic);
+    // A link was refused with an error box saying `message`; nothing changed.
+    void linkRefused(const QString &message);
 
 private:
     void showPictureLink(const QString &url);
+    void refuseLink(const QString &message);
+    void recordJump();
     void switchTopicFor(const QString &url);
     QString indexPage() const;
 
@@ -68,6 +82,7 @@ private:
     Dialogs &m_dialogs;
     std::unique_ptr<TJumpManager> m_history;
     std::function<int(const QString &)> m_pageTopic;
+    TryLinks m_tryLinks;
     HtmlViewer *m_viewer = nullptr;
     QToolButton *m_menuBtn = nullptr;
     QToolButton *m_fwdBtn = nullptr;

@@ -5,6 +5,7 @@
 #include "shell/JumpObject.h"
 #include "shell/PrintPreview.h"
 
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -90,6 +91,56 @@ private Q_SLOTS:
 
     // A click on a link to a page that is not there names the page in an error
     // box; the page shown, the topic and the history stay as they were.
+    // A "try:" link switches topic and sets the page up as a user would; one
+    // with any fault changes nothing and says what is wrong.
+    void tryLinks_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("fault"); // empty when the link is followed
+        QTest::newRow("controls and a menu item")
+            << QStringLiteral("try:8?menu=N1440degrees1&spFrequencyHsb=20&spAmpHsb=30") << QString();
+        QTest::newRow("two sliders") << QStringLiteral("try:10?GmtHsb=400&ThickHsb=3") << QString();
+        QTest::newRow("unknown control") << QStringLiteral("try:10?GmtHsb=400&NoSuchHsb=3")
+                                         << QStringLiteral("NoSuchHsb");
+        QTest::newRow("value out of range")
+            << QStringLiteral("try:10?GmtHsb=400&ThickHsb=11") << QStringLiteral("0 to 10");
+        QTest::newRow("not a number") << QStringLiteral("try:10?ThickHsb=three") << QStringLiteral("three");
+        QTest::newRow("no such topic") << QStringLiteral("try:17?ThickHsb=3") << QStringLiteral("topic number");
+        QTest::newRow("unknown menu item") << QStringLiteral("try:8?menu=Nothing1") << QStringLiteral("Nothing1");
+        QTest::newRow("button on another page")
+            << QStringLiteral("try:10?click=StartBtn") << QStringLiteral("StartBtn");
+    }
+    void tryLinks()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, fault);
+        Fixture f;
+        f.chooseTopic(6);
+        QVERIFY(!f.window->textPane()->viewerHotSpotClick(QStringLiteral("GAMMA.HTM"))); // leaves one history entry
+        f.window->viewer()->loadFile(f.window->session().htmlDir + QStringLiteral("GAMMA.HTM"));
+        const int entries = f.window->history().count();
+        Q_EMIT f.window->viewer()->anchorClicked(QUrl(link));
+        if (fault.isEmpty()) {
+            QVERIFY(f.dialogs->errors.isEmpty());
+            const int topic = link.mid(4, link.indexOf(QLatin1Char('?')) - 4).toInt();
+            QCOMPARE(f.window->session().currentTopic, topic);
+            QCOMPARE(f.window->history().count(), entries + 1);
+            for (const QString &step : link.section(QLatin1Char('?'), 1).split(QLatin1Char('&'))) {
+                const QString name = step.section(QLatin1Char('='), 0, 0);
+                const int value = step.section(QLatin1Char('='), 1).toInt();
+                if (auto *slider = f.window->findChild<QAbstractSlider *>(name)) {
+                    QCOMPARE(slider->value(), value);
+                }
+            }
+        } else {
+            QCOMPARE(f.dialogs->errors.size(), 1);
+            QVERIFY2(f.dialogs->errors.constFirst().contains(fault), qPrintable(f.dialogs->errors.constFirst()));
+            QCOMPARE(f.window->session().currentTopic, 10);
+            QCOMPARE(f.window->history().count(), entries);
+            QCOMPARE(f.window->findChild<QAbstractSlider *>(QStringLiteral("GmtHsb"))->value(), 500);
+        }
+    }
+
     void linkToAMissingPage_data()
     {
         QTest::addColumn<QString>("link");
