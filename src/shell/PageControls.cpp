@@ -3,6 +3,7 @@
 #include "gdi/PaintBox.h"
 #include "shell/Hints.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,6 +92,7 @@ QFrame *whitePanel(QWidget *parent, const char *name, QRect at)
 RadioGroup::RadioGroup(QWidget *parent, const char *name, const QString &caption, const QStringList &items,
                        int selected)
     : QGroupBox(caption, parent)
+    , m_buttons(new QButtonGroup(this))
 {
     setObjectName(QString::fromLatin1(name));
     auto *layout = new QVBoxLayout(this);
@@ -101,25 +103,25 @@ RadioGroup::RadioGroup(QWidget *parent, const char *name, const QString &caption
         radio->setChecked(i == selected);
         radio->setAccessibleDescription(tr("%1: choice %2 of %3").arg(caption.trimmed()).arg(i + 1).arg(items.size()));
         layout->addWidget(radio);
-        m_items.push_back(radio);
-        connect(radio, &QRadioButton::clicked, this, [this, i] { Q_EMIT clicked(i); });
+        m_buttons->addButton(radio, i);
     }
+    connect(m_buttons, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
 }
 
 int RadioGroup::itemIndex() const
 {
-    for (std::size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i]->isChecked()) {
-            return int(i);
-        }
-    }
-    return -1;
+    return m_buttons->checkedId();
+}
+
+QRadioButton *RadioGroup::item(int index) const
+{
+    return qobject_cast<QRadioButton *>(m_buttons->button(index));
 }
 
 void RadioGroup::setItemIndex(int index)
 {
-    if (index >= 0 && index < int(m_items.size()) && index != itemIndex()) {
-        m_items[std::size_t(index)]->setChecked(true);
+    if (QAbstractButton *radio = m_buttons->button(index); radio && index != itemIndex()) {
+        radio->setChecked(true);
         Q_EMIT clicked(index);
     }
 }

@@ -4,9 +4,8 @@
 #include <QRect>
 #include <QString>
 
-#include <vector>
-
 class PaintBox;
+class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -42,12 +41,12 @@ public:
 
     int itemIndex() const;
     void setItemIndex(int index);
-    QRadioButton *item(int index) const { return m_items[std::size_t(index)]; }
+    QRadioButton *item(int index) const;
 
 Q_SIGNALS:
     // A user (or setItemIndex) chose an item.
     void clicked(int index);
 
 private:
-    std::vector<QRadioButton *> m_items;
+    QButtonGroup *m_buttons;
 };
