@@ -12,6 +12,7 @@
 #include "shell/HelpSystem.h"
 #include "shell/HtmlViewer.h"
 #include "shell/JumpObject.h"
+#include "shell/PageControls.h"
 #include "shell/ScreenLayout.h"
 #include "shell/TextPane.h"
 #include "shell/TopicPage.h"
@@ -87,14 +88,6 @@ namespace {
 // The clipboard format a chart copy leaves behind, the picture the close
 // question asks about.
 const QString ChartPictureFormat = QStringLiteral("image/svg+xml");
-
-QAction *addItem(QMenu *menu, const char *name, const QString &caption, int tag = 0)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setData(tag);
-    return action;
-}
 
 } // namespace
 
@@ -174,16 +167,17 @@ void TMainFrm::createMenus()
 
     QMenu *file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    connect(addItem(file, "Printtopic1", tr("Print topic")), &QAction::triggered, m_textPane,
+    connect(PageControls::menuItem(file, "Printtopic1", tr("Print topic")), &QAction::triggered, m_textPane,
             &TextPane::PrintTopicClick);
     file->addSeparator();
-    QAction *exit = addItem(file, "Exit1", tr("Exit"));
+    QAction *exit = PageControls::menuItem(file, "Exit1", tr("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     m_topicsMenu = bar->addMenu(tr("&Topics"));
     m_topicsMenu->setObjectName(QStringLiteral("Topics1"));
     for (int topic : Topics::MenuOrder) {
-        QAction *action = addItem(m_topicsMenu, Topics::info(topic).menuItem, Topics::menuCaption(topic), topic);
+        QAction *action = PageControls::menuItem(m_topicsMenu, Topics::info(topic).menuItem, Topics::menuCaption(topic),
+                                                 topic);
         action->setCheckable(true);
         m_topicActions[std::size_t(topic - 1)] = action;
         connect(action, &QAction::triggered, this, [this, action] { DoTopicChange(action); });
@@ -194,9 +188,9 @@ void TMainFrm::createMenus()
     QMenu *graph = m_graphMenu;
     graph->setObjectName(QStringLiteral("Graph1"));
     connect(graph, &QMenu::aboutToShow, this, &TMainFrm::Graph1Click);
-    connect(addItem(graph, "Print1", tr("Print")), &QAction::triggered, this, &TMainFrm::Print1Click);
-    connect(addItem(graph, "Copy1", tr("Copy")), &QAction::triggered, this, &TMainFrm::Copy1Click);
-    QAction *crosshair = addItem(graph, "Showcrosshair1", tr("Show crosshair"));
+    connect(PageControls::menuItem(graph, "Print1", tr("Print")), &QAction::triggered, this, &TMainFrm::Print1Click);
+    connect(PageControls::menuItem(graph, "Copy1", tr("Copy")), &QAction::triggered, this, &TMainFrm::Copy1Click);
+    QAction *crosshair = PageControls::menuItem(graph, "Showcrosshair1", tr("Show crosshair"));
     crosshair->setCheckable(true);
     connect(crosshair, &QAction::toggled, this, [this](bool on) { m_session.showCrosshair = on; });
     m_timescaleMenu = graph->addMenu(tr("Time scale"));
@@ -206,7 +200,7 @@ void TMainFrm::createMenus()
     connect(timescale, &QMenu::aboutToShow, this, &TMainFrm::timescale1Click);
     for (int tag : {5, 10, 15, 20}) {
         const QByteArray name = "N" + QByteArray::number(tag) + "1";
-        QAction *item = addItem(timescale, name.constData(), QString::number(tag), tag);
+        QAction *item = PageControls::menuItem(timescale, name.constData(), QString::number(tag), tag);
         item->setCheckable(true);
         item->setChecked(tag == 10);
         connect(item, &QAction::triggered, this, [this, item] { UpdateGraphTimescale(item); });
@@ -219,7 +213,7 @@ void TMainFrm::createMenus()
     for (const auto &[name, caption, tag] :
          {std::tuple{"N360degrees1", tr("360 degrees"), 1}, std::tuple{"N720degrees1", tr("720 degrees"), 2},
           std::tuple{"N1440degrees1", tr("1440 degrees"), 3}}) {
-        QAction *item = addItem(xaxis, name, caption, tag);
+        QAction *item = PageControls::menuItem(xaxis, name, caption, tag);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, item] {
             if (TopicPage *active = activePage()) {
@@ -232,7 +226,7 @@ void TMainFrm::createMenus()
     m_animationMenu = bar->addMenu(tr("&Animation"));
     m_animationMenu->setObjectName(QStringLiteral("Animation1"));
     m_animationMenu->menuAction()->setObjectName(QStringLiteral("Animation1"));
-    connect(addItem(m_animationMenu, "setspeed1", tr("set speed")), &QAction::triggered, this,
+    connect(PageControls::menuItem(m_animationMenu, "setspeed1", tr("set speed")), &QAction::triggered, this,
             &TMainFrm::setspeed1Click);
 
     QMenu *view = bar->addMenu(tr("&View"));
@@ -241,10 +235,10 @@ void TMainFrm::createMenus()
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction *search = addItem(help, "Searchforhelpon1", tr("Search for help on"));
-    QAction *contents = addItem(help, "Contents1", tr("Contents"));
+    QAction *search = PageControls::menuItem(help, "Searchforhelpon1", tr("Search for help on"));
+    QAction *contents = PageControls::menuItem(help, "Contents1", tr("Contents"));
     help->addSeparator();
-    QAction *about = addItem(help, "About1", tr("About"));
+    QAction *about = PageControls::menuItem(help, "About1", tr("About"));
     connect(search, &QAction::triggered, this, [this] { m_help->searchPartialKey(); });
     connect(contents, &QAction::triggered, this, [this] { m_help->showContents(); });
     connect(about, &QAction::triggered, this, [this] {

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -85,6 +86,14 @@ QFrame *whitePanel(QWidget *parent, const char *name, QRect at)
     panel->setPalette(pal);
     panel->setAutoFillBackground(true);
     return place(panel, name, at, {});
+}
+
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption, int tag)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setData(tag);
+    return action;
 }
 
 } // namespace PageControls

@@ -5,6 +5,8 @@
 #include <QString>
 
 class PaintBox;
+class QAction;
+class QMenu;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -27,6 +29,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 // A flat button, as the pages' speed buttons.
 QToolButton *flatButton(QWidget *parent, const char *name, const QString &caption, QRect at, const QString &hint = {});
 PaintBox *paintBox(QWidget *parent, const char *name, QRect at, const QString &hint = {});
+// A menu item with its objectName and, for items that choose among values, the value as its data.
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption, int tag = 0);
 // A panel with a white face and a lowered edge, behind a picture.
 QFrame *whitePanel(QWidget *parent, const char *name, QRect at);
 

@@ -6,6 +6,7 @@
 #include "shell/Hints.h"
 #include "shell/HtmlViewer.h"
 #include "shell/JumpObject.h"
+#include "shell/PageControls.h"
 #include "shell/PrintPreview.h"
 #include "shell/Session.h"
 
@@ -34,14 +35,6 @@ QToolButton *makeBarButton(QWidget *parent, const char *name, const QString &cap
     button->setIconSize(QSize(20, 20));
     Hints::setHint(button, hint);
     return button;
-}
-
-QAction *addItem(QMenu *menu, const char *name, const QString &caption, int tag = 0)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setData(tag);
-    return action;
 }
 
 } // namespace
@@ -99,7 +92,7 @@ TextPane::TextPane(Session &session, Dialogs &dialogs, QWidget *parent)
     m_fontPopUp->setObjectName(QStringLiteral("FontPopUp"));
     for (int points : {8, 10, 12, 14}) {
         const QByteArray name = "N" + QByteArray::number(points) + "point1";
-        QAction *item = addItem(m_fontPopUp, name.constData(), tr("%1 point").arg(points), points);
+        QAction *item = PageControls::menuItem(m_fontPopUp, name.constData(), tr("%1 point").arg(points), points);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, points] { N8point1Click(points); });
     }
@@ -109,8 +102,8 @@ TextPane::TextPane(Session &session, Dialogs &dialogs, QWidget *parent)
 
     m_picPopUp = new QMenu(this);
     m_picPopUp->setObjectName(QStringLiteral("PicPopUp"));
-    connect(addItem(m_picPopUp, "CopyImage1", tr("Copy picture to clipboard")), &QAction::triggered, this,
-            &TextPane::CopyImage1Click);
+    connect(PageControls::menuItem(m_picPopUp, "CopyImage1", tr("Copy picture to clipboard")), &QAction::triggered,
+            this, &TextPane::CopyImage1Click);
 
     m_backgroundMenu = new QMenu(tr("Text background"), this);
     m_backgroundMenu->setObjectName(QStringLiteral("Backgnd1"));
@@ -119,7 +112,7 @@ TextPane::TextPane(Session &session, Dialogs &dialogs, QWidget *parent)
     for (const auto &[name, caption, tag] :
          {std::tuple{"WhiteBgn1", tr("white"), 0}, std::tuple{"YellowBgn1", tr("pale yellow"), 1},
           std::tuple{"BlueBgn1", tr("blue/gray"), 2}, std::tuple{"SandBgn1", tr("sand"), 3}}) {
-        QAction *item = addItem(m_backgroundMenu, name, caption, tag);
+        QAction *item = PageControls::menuItem(m_backgroundMenu, name, caption, tag);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, tag = tag] { SetViewerBackground(tag); });
     }
