@@ -56,9 +56,11 @@ int runCorvane(int argc, char *argv[], const std::function<void(TMainFrm &)> &sh
     }
     QApplication app(argc, argv);
     QApplication::setOverrideCursor(Qt::BusyCursor);
+    // The style, palette and font are set before the first window, so that
+    // no window is polished twice.
+    configureApplication(app);
     auto splash = std::make_unique<TSplashFrm>();
     splash->showNow();
-    configureApplication(app);
 
     TMainFrm window;
     QObject::connect(&window, &TMainFrm::firstShown, &window, [&splash, &window, &shown] {

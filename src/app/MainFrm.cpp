@@ -33,6 +33,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QUrlQuery>
 #include <QVBoxLayout>
 
@@ -154,7 +155,10 @@ void TMainFrm::createPages()
     m_collagePic = new QLabel(m_splashTab);
     m_collagePic->setObjectName(QStringLiteral("CollagePic"));
     m_mainPC->addWidget(m_splashTab);
+}
 
+void TMainFrm::buildStartPages()
+{
     for (int topic : Topics::BuiltAtStart) {
         page(topic);
     }
@@ -276,9 +280,7 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
     if (auto *dispatcher = QAbstractEventDispatcher::instance()) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainFrm::AppIdle);
     }
-    for (int topic : Topics::BuiltAtStart) {
-        page(topic)->startUp();
-    }
+    // From here on a page runs its start-up work as it is built.
     m_startUpDone = true;
 
     m_mainPC->setCurrentWidget(m_splashTab);
@@ -735,6 +737,12 @@ bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == m_splashTab && event->type() == QEvent::Resize) {
         centreStartPicture();
+    } else if (watched == m_splashTab && event->type() == QEvent::Paint && !m_startPagesQueued) {
+        // The pages that start-up fills are built just after the window first
+        // appears, so that it appears sooner; any of them asked for earlier is
+        // built at once.
+        m_startPagesQueued = true;
+        QTimer::singleShot(0, this, &TMainFrm::buildStartPages);
     }
     return QMainWindow::eventFilter(watched, event);
 }

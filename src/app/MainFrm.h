@@ -103,6 +103,7 @@ protected:
 
 private:
     void createPages();
+    void buildStartPages();
     // The page of a topic if it has been built, else null.
     TopicPage *builtPage(int topic) const;
     void createMenus();
@@ -125,6 +126,7 @@ private:
     int m_splashPictureLoaded = -1;
     bool m_shownOnce = false;
     bool m_startUpDone = false;
+    bool m_startPagesQueued = false;
 
     TopicSplitter *m_splitter = nullptr;
     QStackedWidget *m_mainPC = nullptr;

@@ -44,9 +44,10 @@ const std::array<TopicInfo, Count> &table();
 // The order of the Topics menu.
 constexpr std::array<int, Count> MenuOrder{10, 9, 3, 15, 14, 13, 2, 16, 12, 4, 5, 7, 6, 8, 1, 11};
 
-// The topics whose pages are built at start-up, because start-up fills them
-// (the multi-slit chart, the superposition sum, the damped-SHM graph and the
-// wave-mathematics and resonance labels); the others are built when first shown.
+// The topics whose pages are built during start-up, just after the window
+// first appears, because start-up fills them (the multi-slit chart, the
+// superposition sum, the damped-SHM graph and the wave-mathematics and
+// resonance labels); the others are built when first shown.
 constexpr std::array<int, 5> BuiltAtStart{2, 8, 9, 11, 14};
 
 bool isTopic(int topic);

@@ -131,7 +131,9 @@ void SHMPage::resizeEvent(QResizeEvent *event)
 
 void SHMPage::firstShow()
 {
-    UpdateSHMgraph();
+    // The first graph is drawn when the page comes into being; nothing of this
+    // page can be running yet, and another page's animation goes on.
+    fillGraph();
 }
 
 void SHMPage::drawMass(double x)
@@ -154,6 +156,11 @@ void SHMPage::UpdateSHMgraph()
 {
     session().stopAnimations();
     showStopped();
+    fillGraph();
+}
+
+void SHMPage::fillGraph()
+{
     const double k = m_stiff->value();
     const double m = m_mass->value() / 100.0;
     const double b = m_damp->value() / 100.0;

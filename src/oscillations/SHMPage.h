@@ -49,6 +49,8 @@ private:
     void SHMpicMouseDown(int x, int y);
     void SHMpicMouseMove(int x, int y);
     void SHMChartMouseMove(int x, int y);
+    // Labels, curve and mass for the present settings.
+    void fillGraph();
     void fillSeries(double k, double m, double b);
     void drawMass(double x);
 

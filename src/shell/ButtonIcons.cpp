@@ -58,12 +58,19 @@ QPixmap draw(Kind kind, bool enabled)
         p.drawLine(QPointF(9.5, 15), QPointF(13.5, 15));
         break;
     case Kind::Font: {
-        QFont f(QStringLiteral("Times New Roman"));
-        f.setPixelSize(17);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(20, 20, 120));
-        p.drawText(QRect(0, 0, Size, Size), Qt::AlignCenter, QStringLiteral("A"));
+        // A serif capital A drawn as strokes: no font is looked up for it,
+        // which keeps a second font family out of start-up.
+        QPen pen(QColor(20, 20, 120), 2.2);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(4.5, 17), QPointF(10, 2.5));
+        p.drawLine(QPointF(10, 2.5), QPointF(15.5, 17));
+        p.drawLine(QPointF(6.5, 11.5), QPointF(13.5, 11.5));
+        pen.setWidthF(1.2);
+        p.setPen(pen);
+        p.drawLine(QPointF(2.5, 17), QPointF(7.5, 17));
+        p.drawLine(QPointF(12.5, 17), QPointF(17.5, 17));
         break;
     }
     case Kind::Print:
