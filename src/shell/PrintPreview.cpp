@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -36,6 +37,18 @@ TMetaFilePrinter TMetaFilePrinter::layOut(const QTextDocument &document, const Q
                       page.height() * LayoutDpi / m.pixelsPerInchY - 2 * margin);
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->setDefaultFont(document.defaultFont());
+    // The copy has no viewer to load its pictures from the page's folder:
+    // it is given every picture the page shows, as the viewer loaded it.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat()) {
+                const QUrl name(format.toImageFormat().name());
+                copy->addResource(QTextDocument::ImageResource, name,
+                                  document.resource(QTextDocument::ImageResource, name));
+            }
+        }
+    }
     copy->setPageSize(area);
     const int count = std::max(1, copy->pageCount());
     for (int i = 0; i < count; ++i) {
@@ -146,11 +159,19 @@ TPrntPrevFrm::~TPrntPrevFrm() = default;
 
 QSize TPrntPrevFrm::panelSize(QSize available, bool fitWidth, int formPpi, const TMetaFilePrinter::Metrics &m)
 {
+    // The page fills the fitted direction less 20 pixels, exactly; the other
+    // side keeps the paper's proportions in inches. Computed only through the
+    // scale, the fitted side would now and then come out one pixel short.
     const double paperWidth = double(m.paper.width()) / m.pixelsPerInchX; // inches
     const double paperHeight = double(m.paper.height()) / m.pixelsPerInchY;
-    const double scale = fitWidth ? (available.width() - 20.0) / formPpi / paperWidth
-                                  : (available.height() - 20.0) / formPpi / paperHeight;
-    return {int(formPpi * scale * paperWidth), int(formPpi * scale * paperHeight)};
+    if (fitWidth) {
+        const int width = available.width() - 20;
+        const double scale = double(width) / formPpi / paperWidth;
+        return {width, int(formPpi * scale * m.paper.height() / m.pixelsPerInchY)};
+    }
+    const int height = available.height() - 20;
+    const double scale = double(height) / formPpi / paperHeight;
+    return {int(formPpi * scale * m.paper.width() / m.pixelsPerInchX), height};
 }
 
 QSize TPrntPrevFrm::pagePanelSize() const

@@ -141,6 +141,27 @@ private Q_SLOTS:
         }
     }
 
+    // The printed topic carries every picture its page shows.
+    void printedTopicKeepsItsPictures()
+    {
+        Fixture f;
+        f.chooseTopic(9);
+        const QString html = f.window->viewer()->toHtml();
+        const qsizetype pictures = html.count(QStringLiteral("<img"));
+        QVERIFY(pictures > 0);
+        QTemporaryDir out;
+        f.dialogs->printToFile = out.filePath(QStringLiteral("topic.pdf"));
+        auto preview = TPrntPrevFrm::create(f.window.get(), f.window->viewer(), f.dialogs.get());
+        preview->PrintBtnClick();
+        QProcess list;
+        list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), f.dialogs->printToFile});
+        QVERIFY(list.waitForFinished());
+        // Two heading lines, then one line per picture.
+        const QStringList lines
+            = QString::fromLocal8Bit(list.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size() - 2, pictures);
+    }
+
     void linkToAMissingPage_data()
     {
         QTest::addColumn<QString>("link");
@@ -390,10 +411,13 @@ private Q_SLOTS:
 
         // The page fits the height (or, zoomed, the width) less 20 pixels.
         const TMetaFilePrinter::Metrics &m = preview->pages().metrics();
-        const QSize fitted = TPrntPrevFrm::panelSize(QSize(600, 420), false, 96, m);
-        QCOMPARE(fitted.height(), 400);
-        QVERIFY(std::abs(double(fitted.width()) / fitted.height() - double(m.paper.width()) / m.paper.height()) < 0.01);
-        QCOMPARE(TPrntPrevFrm::panelSize(QSize(600, 420), true, 96, m).width(), 580);
+        for (int side = 200; side <= 1200; ++side) {
+            const QSize fitted = TPrntPrevFrm::panelSize(QSize(600, side), false, 96, m);
+            QCOMPARE(fitted.height(), side - 20);
+            QVERIFY(std::abs(double(fitted.width()) / fitted.height() - double(m.paper.width()) / m.paper.height())
+                    < 0.01);
+            QCOMPARE(TPrntPrevFrm::panelSize(QSize(side, 420), true, 96, m).width(), side - 20);
+        }
 
         // Printing all pages, and a range of one.
         QTemporaryDir out;
