@@ -75,11 +75,22 @@ void Canvas::setFontSize(int points)
 QFont Canvas::qFont() const
 {
     QFont f(font.name);
-    int em = font.height < 0 ? -font.height : roundHalfEven(font.height / cellPerEm(font.name));
-    f.setPixelSize(std::max(1, em));
     f.setBold(font.bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
+    if (font.height < 0) {
+        f.setPixelSize(-font.height);
+        return f;
+    }
+    // A positive height is the character cell, ascent plus descent. The
+    // substitute fonts' metrics round differently from the original's, so the
+    // size from the family's proportions is stepped down until the cell is no
+    // taller than asked, and a label never outgrows the room made for it.
+    int em = std::max(1, roundHalfEven(font.height / cellPerEm(font.name)));
+    f.setPixelSize(em);
+    while (em > 1 && QFontMetrics(f).height() > font.height) {
+        f.setPixelSize(--em);
+    }
     return f;
 }
 
@@ -194,7 +205,16 @@ void Canvas::polygon(std::span<const QPoint> points)
     }
     applyPen(false);
     applyBrush();
-    painter().drawPolygon(points.data(), int(points.size()), Qt::OddEvenFill);
+    QPainter &p = painter();
+    p.drawPolygon(points.data(), int(points.size()), Qt::OddEvenFill);
+    // Qt's one-pixel outline can leave out the pixel of a sharp vertex, which
+    // GDI always paints. (An XOR outline keeps Qt's pixels, as painting a
+    // vertex twice would take it away again.)
+    if (pen.style == PenStyle::Solid && pen.width <= 1 && pen.mode == PenMode::Copy) {
+        for (const QPoint &vertex : points) {
+            p.drawPoint(vertex);
+        }
+    }
     changed();
 }
 
@@ -239,11 +259,15 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
     if (right - left < 2 || bottom - top < 2) {
         return;
     }
-    const double cx = (left + right) / 2.0;
-    const double cy = (top + bottom) / 2.0;
+    // An arc is the part of the ellipse in the same box that runs
+    // anticlockwise from the radial through (x3, y3) to the radial through
+    // (x4, y4). Its pixels are exactly those of the ellipse's outline: the
+    // ellipse is drawn clipped to the wedge between the two radials.
+    const double cx = (left + right - 1) / 2.0;
+    const double cy = (top + bottom - 1) / 2.0;
     const double rx = (right - left) / 2.0;
     const double ry = (bottom - top) / 2.0;
-    // Parametric angle of the point where a radial meets the ellipse; screen y
+    // Parametric angle of a point seen from the centre, in degrees; screen y
     // grows downward, angles grow anticlockwise.
     const auto angleOf = [&](int x, int y) {
         return std::atan2(-(y - cy) / ry, (x - cx) / rx) * 180.0 / std::numbers::pi;
@@ -253,9 +277,23 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
     while (span <= 0) {
         span += 360.0;
     }
+    QPainter &p = painter();
     applyPen(false);
-    painter().drawArc(QRect(left, top, right - left - 1, bottom - top - 1), roundHalfEven(start * 16),
-                      roundHalfEven(span * 16));
+    p.setBrush(Qt::NoBrush);
+    p.save();
+    if (span < 360.0) {
+        // The wedge reaches well beyond the ellipse, its rim in steps of at
+        // most 30 degrees so that it holds the whole sector.
+        QPolygonF wedge{QPointF(cx, cy)};
+        const int steps = std::max(1, int(std::ceil(span / 30.0)));
+        for (int k = 0; k <= steps; ++k) {
+            const double a = (start + span * k / steps) * std::numbers::pi / 180.0;
+            wedge << QPointF(cx + 3 * rx * std::cos(a), cy - 3 * ry * std::sin(a));
+        }
+        p.setClipRegion(QRegion(wedge.toPolygon()));
+    }
+    p.drawEllipse(left, top, right - left - 1, bottom - top - 1);
+    p.restore();
     changed();
 }
 

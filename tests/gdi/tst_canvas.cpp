@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTest>
 
+#include <array>
 #include <functional>
 
 using namespace Gdi;
@@ -209,6 +210,61 @@ private Q_SLOTS:
         QCOMPARE(others, 0);
     }
 
+    // An arc falls on the pixels of the ellipse in the same box, and the full
+    // turn is the ellipse's outline.
+    void arcFollowsTheEllipse_data()
+    {
+        QTest::addColumn<QRect>("box");
+        QTest::newRow("circle 21") << QRect(0, 0, 21, 21);
+        QTest::newRow("circle 40") << QRect(3, 2, 40, 40);
+        QTest::newRow("wide ellipse") << QRect(1, 4, 57, 23);
+        QTest::newRow("tall ellipse") << QRect(2, 1, 18, 46);
+    }
+    void arcFollowsTheEllipse()
+    {
+        QFETCH(QRect, box);
+        const int r = box.x() + box.width();
+        const int b = box.y() + box.height();
+        const QPoint c = box.center();
+        const QImage ellipse = render(
+            [&](Canvas &canvas) {
+                canvas.brush.style = BrushStyle::Clear;
+                canvas.ellipse(box.x(), box.y(), r, b);
+            },
+            64, 64);
+        // Quarters, a half and the full turn (start and end on the same radial).
+        const std::array<std::pair<QPoint, QPoint>, 4> arcs{{{QPoint(r, c.y()), QPoint(c.x(), box.y())},
+                                                             {QPoint(c.x(), box.y()), QPoint(box.x(), c.y())},
+                                                             {QPoint(box.x(), c.y()), QPoint(r, c.y())},
+                                                             {QPoint(r, c.y()), QPoint(r, c.y())}}};
+        for (const auto &[from, to] : arcs) {
+            const QImage arc = render(
+                [&](Canvas &canvas) { canvas.arc(box.x(), box.y(), r, b, from.x(), from.y(), to.x(), to.y()); }, 64,
+                64);
+            for (int y = 0; y < 64; ++y) {
+                for (int x = 0; x < 64; ++x) {
+                    if (arc.pixel(x, y) != White) {
+                        QVERIFY2(ellipse.pixel(x, y) != White,
+                                 qPrintable(QStringLiteral("arc pixel %1,%2").arg(x).arg(y)));
+                    }
+                }
+            }
+            if (from == to) {
+                QCOMPARE(arc, ellipse);
+            }
+        }
+    }
+
+    // Every vertex pixel of a polygon is painted, the sharp ones too.
+    void polygonPaintsEveryVertex()
+    {
+        const std::array<QPoint, 3> triangle{QPoint(5, 5), QPoint(25, 5), QPoint(25, 20)};
+        const QImage image = render([&](Canvas &c) { c.polygon(triangle); }, 32, 24);
+        for (const QPoint &vertex : triangle) {
+            QCOMPARE(image.pixel(vertex), Black);
+        }
+    }
+
     void xorTwiceRestores()
     {
         QImage image = blank();
@@ -328,10 +384,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("pixelSize");
         QTest::newRow("character height 11") << -11 << 11;
-        // Arial's cell is 1.117 em: cell 12 -> 10.7 -> 11, cell 13 -> 11.6 -> 12.
-        QTest::newRow("cell height 12") << 12 << 11;
-        QTest::newRow("cell height 13") << 13 << 12;
-        QTest::newRow("cell height 23") << 23 << 21;
+        // A cell height gives the largest font whose cell fits it (-1: any size).
+        for (int cell : {12, 13, 14, 23}) {
+            QTest::addRow("cell height %d", cell) << cell << -1;
+        }
     }
     void fontHeights()
     {
@@ -340,7 +396,14 @@ private Q_SLOTS:
         QImage image = blank();
         Canvas c(&image);
         c.font.height = height;
-        QCOMPARE(c.qFont().pixelSize(), pixelSize);
+        QFont f = c.qFont();
+        if (pixelSize > 0) {
+            QCOMPARE(f.pixelSize(), pixelSize);
+            return;
+        }
+        QVERIFY(QFontMetrics(f).height() <= height);
+        f.setPixelSize(f.pixelSize() + 1);
+        QVERIFY(QFontMetrics(f).height() > height);
     }
 
     void fontSizeInPointsUsesDeviceResolution()
