@@ -7,7 +7,7 @@ namespace Topics {
 namespace {
 
 constexpr std::array<TopicInfo, Count> Table{{
-    {1, "Youngsdoubleslits1", QT_TRANSLATE_NOOP("Topics", "Youngs double slits"), "YDStab",
+    {1, "Youngsdoubleslits1", QT_TRANSLATE_NOOP("Topics", "Young's double slits"), "YDStab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Young's double slit experiment]"), "YDS.HTM", 430},
     {2, "Multipleslitdiffraction1", QT_TRANSLATE_NOOP("Topics", "Multiple slit diffraction"), "DifTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [multiple slit interference]"), "MULTISLIT.HTM", 440},
@@ -33,7 +33,7 @@ constexpr std::array<TopicInfo, Count> Table{{
      QT_TRANSLATE_NOOP("Topics", "Waves [Interference and diffraction in ripple tanks]"), "RIPPLE.HTM", 410},
     {13, "Hydrogenemissionspectrum1", QT_TRANSLATE_NOOP("Topics", "Hydrogen emission spectrum"), "SpectraTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Hydrogen emission spectrum]"), "HSPECTRUM.HTM", 450},
-    {14, "Forcedoscilations1", QT_TRANSLATE_NOOP("Topics", "Forced oscilations"), "ResonanceTab",
+    {14, "Forcedoscilations1", QT_TRANSLATE_NOOP("Topics", "Forced oscillations"), "ResonanceTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Forced oscillations and resonance]"), "RESONANCE.HTM", 450},
     {15, "EMWaves1", QT_TRANSLATE_NOOP("Topics", "Electromagnetic waves"), "EMWaveTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Electromagnetic waves]"), "EM_WAVES.HTM", 410},

@@ -2,6 +2,7 @@
 
 #include "gdi/GdiMath.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -75,8 +76,26 @@ void Canvas::setFontSize(int points)
 QFont Canvas::qFont() const
 {
     QFont f(font.name);
-    int em = font.height < 0 ? -font.height : roundHalfEven(font.height / cellPerEm(font.name));
-    f.setPixelSize(std::max(1, em));
+    if (font.height < 0) {
+        f.setPixelSize(-font.height);
+    } else {
+        // A positive height asks for the cell (ascent + descent). The ratio
+        // gives a first guess; rounding in the font engine can still make the
+        // cell a pixel taller, which clips digits in tight picture labels, so
+        // the largest pixel size whose cell fits the asked height is taken.
+        int em = std::max(1, roundHalfEven(font.height / cellPerEm(font.name)));
+        const auto cellOf = [&f](int pixels) {
+            f.setPixelSize(pixels);
+            return QFontMetrics(f).height();
+        };
+        while (cellOf(em + 1) <= font.height) {
+            ++em;
+        }
+        while (em > 1 && cellOf(em) > font.height) {
+            --em;
+        }
+        f.setPixelSize(em);
+    }
     f.setBold(font.bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
@@ -194,7 +213,18 @@ void Canvas::polygon(std::span<const QPoint> points)
     }
     applyPen(false);
     applyBrush();
-    painter().drawPolygon(points.data(), int(points.size()), Qt::OddEvenFill);
+    QPainter &p = painter();
+    const QPen outline = p.pen();
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(points.data(), int(points.size()), Qt::OddEvenFill);
+    p.setPen(outline);
+    // The outline runs as a closed polyline of GDI lines: each edge leaves out
+    // its end point, which the next edge starts with, so every vertex pixel is
+    // painted (Qt's own outline can skip the tip of an acute corner).
+    applyPen(true);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        segment(points[i], points[(i + 1) % points.size()]);
+    }
     changed();
 }
 
@@ -245,7 +275,7 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
     const double ry = (bottom - top) / 2.0;
     // Parametric angle of the point where a radial meets the ellipse; screen y
     // grows downward, angles grow anticlockwise.
-    const auto angleOf = [&](int x, int y) {
+    const auto angleOf = [&](double x, double y) {
         return std::atan2(-(y - cy) / ry, (x - cx) / rx) * 180.0 / std::numbers::pi;
     };
     const double start = angleOf(x3, y3);
@@ -253,9 +283,43 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
     while (span <= 0) {
         span += 360.0;
     }
+    // GDI's arc lies on exactly the pixels of the ellipse in the same box, while
+    // Qt's stroked arc falls a pixel short at the right and bottom. So the
+    // ellipse outline is drawn into a mask and the pixels of its outline whose
+    // centres lie within the swept angle are painted.
+    const int margin = std::max(1, pen.width);
+    QImage mask(right - left + 2 * margin, bottom - top + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        Canvas outline(&mask);
+        outline.pen = pen;
+        outline.pen.mode = PenMode::Copy;
+        outline.brush.style = BrushStyle::Clear;
+        outline.ellipse(margin, margin, right - left + margin, bottom - top + margin);
+    }
+    QPainter &p = painter();
     applyPen(false);
-    painter().drawArc(QRect(left, top, right - left - 1, bottom - top - 1), roundHalfEven(start * 16),
-                      roundHalfEven(span * 16));
+    const QColor color = pen.color;
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+        for (int x = 0; x < mask.width(); ++x) {
+            if (qAlpha(line[x]) == 0) {
+                continue;
+            }
+            const int px = left - margin + x;
+            const int py = top - margin + y;
+            double a = angleOf(px + 0.5, py + 0.5) - start;
+            while (a < 0) {
+                a += 360.0;
+            }
+            while (a >= 360.0) {
+                a -= 360.0;
+            }
+            if (a <= span) {
+                p.fillRect(px, py, 1, 1, color);
+            }
+        }
+    }
     changed();
 }
 

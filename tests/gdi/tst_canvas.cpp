@@ -1,5 +1,6 @@
 #include "gdi/Canvas.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QTest>
 
@@ -209,6 +210,55 @@ private Q_SLOTS:
         QCOMPARE(others, 0);
     }
 
+    // An arc lies on the pixels of the ellipse in the same box, out to its
+    // right and bottom edges; swept all the way round it is that outline.
+    void arcFallsOnTheEllipse_data()
+    {
+        QTest::addColumn<QRect>("box");
+        QTest::newRow("circle 21") << QRect(0, 0, 21, 21);
+        QTest::newRow("circle 40") << QRect(3, 2, 40, 40);
+        QTest::newRow("ellipse 37x18") << QRect(1, 4, 37, 18);
+    }
+    void arcFallsOnTheEllipse()
+    {
+        QFETCH(QRect, box);
+        const int l = box.left();
+        const int t = box.top();
+        const int r = l + box.width();
+        const int b = t + box.height();
+        const int cx = (l + r) / 2;
+        const int cy = (t + b) / 2;
+        const QImage ellipse = render(
+            [&](Canvas &c) {
+                c.brush.style = BrushStyle::Clear;
+                c.ellipse(l, t, r, b);
+            },
+            50, 50);
+        // The lower right quarter, which reaches the right and bottom edges.
+        const QImage quarter = render([&](Canvas &c) { c.arc(l, t, r, b, cx, b, r, cy); }, 50, 50);
+        const QImage full = render([&](Canvas &c) { c.arc(l, t, r, b, r, cy, r, cy); }, 50, 50);
+        for (int y = 0; y < 50; ++y) {
+            for (int x = 0; x < 50; ++x) {
+                if (quarter.pixel(x, y) != White) {
+                    QVERIFY2(ellipse.pixel(x, y) != White, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(column(quarter, r - 1).contains(QLatin1Char('#')));
+        QVERIFY(row(quarter, b - 1).contains(QLatin1Char('#')));
+        QCOMPARE(full, ellipse);
+    }
+
+    // The tip of an acute corner is painted, as it is by GDI.
+    void polygonPaintsEveryVertex()
+    {
+        const std::array<QPoint, 3> triangle{QPoint(5, 5), QPoint(25, 5), QPoint(25, 20)};
+        const QImage image = render([&](Canvas &c) { c.polygon(triangle); }, 30, 24);
+        for (const QPoint &vertex : triangle) {
+            QCOMPARE(image.pixel(vertex), Black);
+        }
+    }
+
     void xorTwiceRestores()
     {
         QImage image = blank();
@@ -328,9 +378,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("pixelSize");
         QTest::newRow("character height 11") << -11 << 11;
-        // Arial's cell is 1.117 em: cell 12 -> 10.7 -> 11, cell 13 -> 11.6 -> 12.
+        // Arial's cell is 1.117 em: cell 12 -> 10.7 -> 11; cell 13 -> 11.6,
+        // but a 12-pixel em rounds to a 14-pixel cell, so 11 is the largest
+        // size that keeps within 13.
         QTest::newRow("cell height 12") << 12 << 11;
-        QTest::newRow("cell height 13") << 13 << 12;
+        QTest::newRow("cell height 13") << 13 << 11;
         QTest::newRow("cell height 23") << 23 << 21;
     }
     void fontHeights()
@@ -341,6 +393,28 @@ private Q_SLOTS:
         Canvas c(&image);
         c.font.height = height;
         QCOMPARE(c.qFont().pixelSize(), pixelSize);
+    }
+
+    // A positive height is the font's cell height: the font is the largest
+    // whose cell fits it (a taller one clips the digits of tight picture
+    // labels), so one pixel size more would overflow it.
+    void fontCellHeightIsTheAskedHeight_data()
+    {
+        QTest::addColumn<int>("height");
+        for (const int h : {12, 13, 14, 16, 23}) {
+            QTest::addRow("cell %d", h) << h;
+        }
+    }
+    void fontCellHeightIsTheAskedHeight()
+    {
+        QFETCH(int, height);
+        QImage image = blank();
+        Canvas c(&image);
+        c.font.height = height;
+        QFont font = c.qFont();
+        QVERIFY(QFontMetrics(font).height() <= height);
+        font.setPixelSize(font.pixelSize() + 1);
+        QVERIFY(QFontMetrics(font).height() > height);
     }
 
     void fontSizeInPointsUsesDeviceResolution()

@@ -23,7 +23,7 @@ private Q_SLOTS:
                                          << QString::fromLatin1(page) << QString::fromLatin1(caption)
                                          << QString::fromLatin1(text) << width;
         };
-        add(1, "Youngsdoubleslits1", "Youngs double slits", "YDStab", "Waves [Young's double slit experiment]",
+        add(1, "Youngsdoubleslits1", "Young's double slits", "YDStab", "Waves [Young's double slit experiment]",
             "YDS.HTM", 430);
         add(2, "Multipleslitdiffraction1", "Multiple slit diffraction", "DifTab", "Waves [multiple slit interference]",
             "MULTISLIT.HTM", 440);
@@ -46,8 +46,8 @@ private Q_SLOTS:
             "Waves [Interference and diffraction in ripple tanks]", "RIPPLE.HTM", 410);
         add(13, "Hydrogenemissionspectrum1", "Hydrogen emission spectrum", "SpectraTab",
             "Waves [Hydrogen emission spectrum]", "HSPECTRUM.HTM", 450);
-        add(14, "Forcedoscilations1", "Forced oscilations", "ResonanceTab", "Waves [Forced oscillations and resonance]",
-            "RESONANCE.HTM", 450);
+        add(14, "Forcedoscilations1", "Forced oscillations", "ResonanceTab",
+            "Waves [Forced oscillations and resonance]", "RESONANCE.HTM", 450);
         add(15, "EMWaves1", "Electromagnetic waves", "EMWaveTab", "Waves [Electromagnetic waves]", "EM_WAVES.HTM", 410);
         add(16, "Polarization1", "Polarization", "PolarTab", "Waves [Polarization]", "POLARIZATION.HTM", 410);
     }
