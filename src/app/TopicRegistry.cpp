@@ -37,7 +37,7 @@ TopicPage *build3D(Session &session, SharedState &shared, QWidget *parent)
 }
 
 constexpr std::array<TopicInfo, Count> Table{{
-    {1, "Youngsdoubleslits1", QT_TRANSLATE_NOOP("Topics", "Youngs double slits"), "YDStab",
+    {1, "Youngsdoubleslits1", QT_TRANSLATE_NOOP("Topics", "Young's double slits"), "YDStab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Young's double slit experiment]"), "YDS.HTM", 430, 1130, build<YDSPage>},
     {2, "Multipleslitdiffraction1", QT_TRANSLATE_NOOP("Topics", "Multiple slit diffraction"), "DifTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [multiple slit interference]"), "MULTISLIT.HTM", 440, 1060, build<DifPage>},
@@ -66,7 +66,7 @@ constexpr std::array<TopicInfo, Count> Table{{
     {13, "Hydrogenemissionspectrum1", QT_TRANSLATE_NOOP("Topics", "Hydrogen emission spectrum"), "SpectraTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Hydrogen emission spectrum]"), "HSPECTRUM.HTM", 450, 1050,
      build<HydrogenPage>},
-    {14, "Forcedoscilations1", QT_TRANSLATE_NOOP("Topics", "Forced oscilations"), "ResonanceTab",
+    {14, "Forcedoscilations1", QT_TRANSLATE_NOOP("Topics", "Forced oscillations"), "ResonanceTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Forced oscillations and resonance]"), "RESONANCE.HTM", 450, 1040,
      build<ResonancePage>},
     {15, "EMWaves1", QT_TRANSLATE_NOOP("Topics", "Electromagnetic waves"), "EMWaveTab",

@@ -107,7 +107,7 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
     m_screen->setValue(0);
     m_screen->setPageStep(100);
     m_screen->setTickPosition(QSlider::NoTicks);
-    Hints::setHint(m_screen, tr("move screen|Move the positon of the screen"));
+    Hints::setHint(m_screen, tr("move screen|Move the position of the screen"));
 
     connect(m_fringePic, &PaintBox::paint, this, [this] {
         YDSlit::DrawFringes(m_fringePic->canvas(), m_light, m_screen->value(), m_separation->value());

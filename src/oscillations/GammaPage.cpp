@@ -28,8 +28,10 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
     // The bench on a white lowered panel, with its captions.
     QFrame *panel = whitePanel(this, "GammaPanel", QRect(4, 4, 420, 132));
     label(panel, "SourceLabel", tr("gamma\nsource"), QRect(6, 60, 50, 30));
-    label(panel, "CounterLabel", tr("counter"), QRect(274, 4, 60, 16));
+    QLabel *counter = label(panel, "CounterLabel", tr("counter"), QRect(274, 4, 60, 16));
     m_pic = paintBox(panel, "GammaPic", QRect(60, 8, 341, 120));
+    // The caption overlaps the picture's top edge and stands in front of it.
+    counter->raise();
 
     label(this, "DetectorLabel", tr("Detector position"), QRect(8, 144, 200, 16));
     m_gmt = scrollBar(this, "GmtHsb", 12, 3000, 500, QRect(8, 160, 270, 17), tr("move detector"));

@@ -44,7 +44,7 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
     m_abort->setEnabled(false);
     m_unzoom->setEnabled(false);
 
-    m_pic = paintBox(this, "SHMpic", QRect(), tr("Click and drag wieght to set initial displacement"));
+    m_pic = paintBox(this, "SHMpic", QRect(), tr("Click and drag weight to set initial displacement"));
 
     m_chart = new Chart(this);
     m_chart->setObjectName(QStringLiteral("SHMChart"));

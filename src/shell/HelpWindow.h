@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTextBrowser;
+class QToolButton;
 
 // The help window: contents and a keyword index on the left, the page on the
 // right. Pages come from the compressed help beside the program.
@@ -33,6 +34,12 @@ public:
     QLineEdit *indexFilter() const { return m_filter; }
     QHelpEngine *engine() const { return m_engine; }
     QUrl urlForContext(int context) const;
+    // Follows a link as a click does: help pages open here, web and mail links
+    // go to the desktop; relative links resolve against the page shown.
+    void followLink(const QUrl &link);
+    // The help collection itself when it is missing or not a whole database,
+    // else empty. Only reads the file.
+    static QString problemWith(const QString &collectionFile);
 
 private:
     void showPage(const QUrl &url);
@@ -43,5 +50,8 @@ private:
     QLineEdit *m_filter = nullptr;
     QTextBrowser *m_browser = nullptr;
     QLabel *m_message = nullptr;
+    QToolButton *m_back = nullptr;
+    QToolButton *m_forward = nullptr;
+    QToolButton *m_home = nullptr;
     bool m_valid = false;
 };

@@ -65,9 +65,16 @@ TMetaFilePrinter TMetaFilePrinter::layOut(const QTextDocument &document, const Q
 void TMetaFilePrinter::drawPage(QPainter &painter, int index, double devicePixelsPerInchX,
                                 double devicePixelsPerInchY) const
 {
+    const QPicture &page = m_pages[std::size_t(index)];
     painter.save();
-    painter.scale(devicePixelsPerInchX / LayoutDpi, devicePixelsPerInchY / LayoutDpi);
-    painter.drawPicture(0, 0, m_pages[std::size_t(index)]);
+    // Playing a picture on a device of another resolution already scales it
+    // by device dpi / picture dpi (a printer at 1200 dpi: 12.5 times), so that
+    // share is taken out of the layout-to-device scale.
+    const QPaintDevice *device = painter.device();
+    const double playedX = device ? double(device->logicalDpiX()) / page.logicalDpiX() : 1.0;
+    const double playedY = device ? double(device->logicalDpiY()) / page.logicalDpiY() : 1.0;
+    painter.scale(devicePixelsPerInchX / LayoutDpi / playedX, devicePixelsPerInchY / LayoutDpi / playedY);
+    painter.drawPicture(0, 0, page);
     painter.restore();
 }
 

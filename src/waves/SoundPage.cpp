@@ -31,7 +31,15 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
     group->setObjectName(QStringLiteral("GroupBox4"));
     group->setGeometry(210, 112, 190, 150);
     Hints::setHint(group, tr("Set the amplitudes of the harmonics"));
-    label(group, "Label22", tr("f       2 f     3f     4f      5f"), QRect(14, 18, 170, 16));
+    // The row of column heads; each head is centred over its slider (sliders
+    // are 34 pixels apart), so no head drifts with the font's space width.
+    QLabel *heads = label(group, "Label22", QString(), QRect(0, 18, 190, 16));
+    const std::array<QString, 5> headTexts{tr("f"), tr("2f"), tr("3f"), tr("4f"), tr("5f")};
+    for (std::size_t k = 0; k < headTexts.size(); ++k) {
+        QLabel *head = label(heads, "", headTexts[k], QRect(8 + int(k) * 34, 0, 34, 16));
+        head->setObjectName(QStringLiteral("AmplitudeHead%1").arg(k + 1));
+        head->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
     static constexpr std::array<const char *, 5> names{"AmplitudeSB", "AmplitudeSB1", "AmplitudeSB2", "AmplitudeSB3",
                                                        "AmplitudeSB4"};
     for (std::size_t k = 0; k < names.size(); ++k) {

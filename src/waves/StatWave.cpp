@@ -56,11 +56,13 @@ QString frequencyText(int n)
 
 QString wavelengthText(int n)
 {
+    // The picture holds n half-wavelengths across the length L, so the
+    // wavelength is 2L/n.
     static const std::array<const char *, 7> texts{
-        QT_TRANSLATE_NOOP("StatWave", "wavelength = L/2"),  QT_TRANSLATE_NOOP("StatWave", "wavelength = L"),
-        QT_TRANSLATE_NOOP("StatWave", "wavelength = 3L/2"), QT_TRANSLATE_NOOP("StatWave", "wavelength = 2L"),
-        QT_TRANSLATE_NOOP("StatWave", "wavelength = 5L/2"), QT_TRANSLATE_NOOP("StatWave", "wavelength = 3L"),
-        QT_TRANSLATE_NOOP("StatWave", "wavelength = 7L/2")};
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = 2L"),   QT_TRANSLATE_NOOP("StatWave", "wavelength = L"),
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = 2L/3"), QT_TRANSLATE_NOOP("StatWave", "wavelength = L/2"),
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = 2L/5"), QT_TRANSLATE_NOOP("StatWave", "wavelength = L/3"),
+        QT_TRANSLATE_NOOP("StatWave", "wavelength = 2L/7")};
     return n >= 1 && n <= 7 ? QCoreApplication::translate("StatWave", texts[std::size_t(n - 1)]) : QString();
 }
 

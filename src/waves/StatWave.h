@@ -9,7 +9,7 @@
 // n i degrees, so the pictures hold n half-wavelengths.
 namespace StatWave {
 
-// The labels of harmonic n (1..7): "frequency = 3f", "wavelength = 3L/2".
+// The labels of harmonic n (1..7): "frequency = 3f", "wavelength = 2L/3".
 QString frequencyText(int n);
 QString wavelengthText(int n);
 

@@ -40,6 +40,9 @@ StatWavePage::StatWavePage(Session &session, QWidget *parent)
         this, "RadioGroup1", tr("  harmonics "),
         {tr("fundamental"), tr("1st."), tr("2nd."), tr("3rd."), tr("4th. "), tr("5th."), tr("6th.")}, 1);
     m_harmonics->setGeometry(372, 48, 108, 170);
+    // The labels describe the harmonic selected at start, not the form's captions.
+    m_frequency->setText(StatWave::frequencyText(harmonic()));
+    m_wavelength->setText(StatWave::wavelengthText(harmonic()));
 
     connect(m_travelling, &PaintBox::paint, this, &StatWavePage::UpdateStatwave);
     connect(m_sum, &PaintBox::paint, this, &StatWavePage::UpdateStatwave);

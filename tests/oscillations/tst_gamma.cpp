@@ -49,6 +49,17 @@ class TestGamma : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The "counter" caption stands in front of the picture it overlaps.
+    void counterCaptionIsVisible()
+    {
+        Fixture f;
+        auto *counter = f.page.findChild<QLabel *>(QStringLiteral("CounterLabel"));
+        QCOMPARE(counter->text(), QStringLiteral("counter"));
+        QVERIFY(counter->isVisible());
+        const QPoint centre = counter->geometry().center();
+        QCOMPARE(counter->parentWidget()->childAt(centre), counter);
+    }
+
     void countRate_data()
     {
         QTest::addColumn<int>("s");

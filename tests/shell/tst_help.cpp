@@ -2,12 +2,19 @@
 #include "shell/HelpWindow.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHelpEngine>
 #include <QHelpIndexModel>
 #include <QHelpIndexWidget>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 
 namespace {
 QString collection()
@@ -94,6 +101,100 @@ private Q_SLOTS:
         QCOMPARE(model->data(model->index(0, 0)).toString(), QStringLiteral("Malus's law"));
         QTest::keyClick(window->indexFilter(), Qt::Key_Return);
         QTRY_VERIFY(window->currentPage().toString().endsWith(QStringLiteral("polarization.html")));
+    }
+
+    // A link between help pages opens in the help window, with back, forward
+    // and home as a help viewer has.
+    void linksOpenInTheHelpWindow()
+    {
+        HelpWindow window(collection());
+        QVERIFY(window.isValid());
+        window.showContents();
+        const QUrl contents = window.currentPage();
+        QVERIFY(contents.toString().endsWith(QStringLiteral("index.html")));
+        auto *back = window.findChild<QToolButton *>(QStringLiteral("HelpBackBtn"));
+        auto *forward = window.findChild<QToolButton *>(QStringLiteral("HelpFwdBtn"));
+        auto *home = window.findChild<QToolButton *>(QStringLiteral("HelpHomeBtn"));
+        QVERIFY(back && forward && home);
+        QVERIFY(!back->isEnabled());
+
+        window.followLink(QUrl(QStringLiteral("gamma.html")));
+        QCOMPARE(window.currentPage().fileName(), QStringLiteral("gamma.html"));
+        QCOMPARE(window.currentPage().scheme(), QStringLiteral("qthelp"));
+        QVERIFY(window.browser()->toPlainText().contains(QStringLiteral("gamma"), Qt::CaseInsensitive));
+        QVERIFY(back->isEnabled());
+
+        back->click();
+        QCOMPARE(window.currentPage(), contents);
+        QVERIFY(forward->isEnabled());
+        QTest::keyClick(window.browser(), Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(window.currentPage().fileName(), QStringLiteral("gamma.html"));
+        QTest::keyClick(window.browser(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(window.currentPage(), contents);
+        window.followLink(QUrl(QStringLiteral("sound.html")));
+        home->click();
+        QCOMPARE(window.currentPage(), contents);
+    }
+
+    // Broken help files in a copy of the program folder: each gives a message
+    // naming the file, and nothing is created or changed beside the program.
+    void brokenHelpFilesSaySo_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("damage"); // 0 removed, 1 truncated, 2 garbage
+        QTest::newRow("collection missing") << QStringLiteral("Vardel.qhc") << 0;
+        QTest::newRow("collection truncated") << QStringLiteral("Vardel.qhc") << 1;
+        QTest::newRow("collection garbage") << QStringLiteral("Vardel.qhc") << 2;
+        QTest::newRow("help missing") << QStringLiteral("Vardel.qch") << 0;
+        QTest::newRow("help truncated") << QStringLiteral("Vardel.qch") << 1;
+    }
+    void brokenHelpFilesSaySo()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, damage);
+        QTemporaryDir program;
+        const QDir from(QCoreApplication::applicationDirPath());
+        for (const QString &name : {QStringLiteral("Vardel.qhc"), QStringLiteral("Vardel.qch")}) {
+            QVERIFY(QFile::copy(from.filePath(name), program.filePath(name)));
+        }
+        const QString damaged = program.filePath(file);
+        if (damage == 0) {
+            QVERIFY(QFile::remove(damaged));
+        } else {
+            QFile f(damaged);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (damage == 1) {
+                QVERIFY(f.resize(f.size() / 2));
+            } else {
+                QVERIFY(f.resize(0));
+                f.write(QByteArray(4096, 'x'));
+            }
+        }
+        const auto listing = [&program] {
+            QStringList entries;
+            for (const QFileInfo &info :
+                 QDir(program.path()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+                entries << QStringLiteral("%1 %2 %3")
+                               .arg(info.fileName())
+                               .arg(info.size())
+                               .arg(info.lastModified().toMSecsSinceEpoch());
+            }
+            return entries;
+        };
+        const QStringList before = listing();
+
+        QtHelpSystem help(program.filePath(QStringLiteral("Vardel.qhc")));
+        help.showContents();
+        help.showContext(1130);
+        help.searchPartialKey();
+        HelpWindow *window = help.window();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isValid());
+        auto *message = window->findChild<QLabel *>(QStringLiteral("HelpMessage"));
+        QVERIFY(message->isVisible());
+        QVERIFY2(message->text().contains(file), qPrintable(message->text()));
+        help.quit();
+        QCOMPARE(listing(), before);
     }
 
     void missingCollectionSaysSo()

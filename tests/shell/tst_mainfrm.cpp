@@ -396,6 +396,34 @@ private Q_SLOTS:
         QCOMPARE(f.window->statusBar()->currentMessage(), QStringLiteral("Return to main index page"));
     }
 
+    // No caption, hint or menu item a user reads carries a misspelt word.
+    void textsAreSpeltRight()
+    {
+        Fixture f;
+        QStringList texts;
+        for (const QWidget *w : f.window->findChildren<QWidget *>()) {
+            texts << w->toolTip() << w->statusTip() << w->windowTitle();
+        }
+        for (const QAction *a : f.window->findChildren<QAction *>()) {
+            texts << a->text() << a->toolTip() << a->statusTip();
+        }
+        for (const QLabel *l : f.window->findChildren<QLabel *>()) {
+            texts << l->text();
+        }
+        for (const QAbstractButton *b : f.window->findChildren<QAbstractButton *>()) {
+            texts << b->text();
+        }
+        const QStringList wrong{QStringLiteral("positon"), QStringLiteral("wieght"), QStringLiteral("oscilation"),
+                                QStringLiteral("Youngs ")};
+        for (const QString &text : std::as_const(texts)) {
+            for (const QString &word : wrong) {
+                QVERIFY2(!text.contains(word, Qt::CaseInsensitive), qPrintable(text));
+            }
+        }
+        QVERIFY(texts.contains(QStringLiteral("Young's double slits")));
+        QVERIFY(texts.contains(QStringLiteral("Forced oscillations")));
+    }
+
     void closeQuestion_data()
     {
         QTest::addColumn<bool>("chartOnClipboard");

@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -384,6 +386,44 @@ private Q_SLOTS:
         QCOMPARE(label, QStringLiteral("Page 1 of 1"));
         QVERIFY(!prev);
         QVERIFY(!next);
+    }
+
+    // The printed page carries the page's picture (not a broken-image icon),
+    // at the same size relative to the page on the screen and on a printer of
+    // another resolution: the standing-wave page's coloured figure.
+    void previewCarriesThePictures()
+    {
+        Fixture f;
+        f.chooseTopic(6);
+        auto preview = TPrntPrevFrm::create(f.window.get(), f.window->viewer(), f.dialogs.get());
+        QVERIFY(preview);
+        // Green pixels (the figure's standing wave; the text has none) of
+        // page 0 drawn on an A4 image at `dpi`.
+        const auto greenPixels = [&preview](int dpi) {
+            QImage page(dpi * 827 / 100, dpi * 1169 / 100, QImage::Format_RGB32);
+            page.setDotsPerMeterX(qRound(dpi / 0.0254));
+            page.setDotsPerMeterY(qRound(dpi / 0.0254));
+            page.fill(Qt::white);
+            {
+                QPainter painter(&page);
+                preview->pages().drawPage(painter, 0, dpi, dpi);
+            }
+            int count = 0;
+            for (int y = 0; y < page.height(); ++y) {
+                for (int x = 0; x < page.width(); ++x) {
+                    const QColor c = page.pixelColor(x, y);
+                    count += c.hsvSaturation() > 80 && c.hsvHue() >= 90 && c.hsvHue() <= 150 ? 1 : 0;
+                }
+            }
+            return count;
+        };
+        const int screen = greenPixels(96);
+        QVERIFY2(screen > 100, qPrintable(QString::number(screen)));
+        // Lines scale in length, not in width: 2.5 times as long at 240 dpi,
+        // and up to 2.5 times as thick where the picture is scaled up.
+        const int printer = greenPixels(240);
+        QVERIFY2(printer > 2 * screen && printer < 8 * screen,
+                 qPrintable(QStringLiteral("%1 %2").arg(screen).arg(printer)));
     }
 
     void previewOfThreePages()

@@ -58,6 +58,11 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("--set"), QStringLiteral("MainPC=1")} << QStringLiteral("not a control");
         QTest::newRow("press without position")
             << QStringList{QStringLiteral("--press"), QStringLiteral("MainPC")} << QStringLiteral("needs a position");
+        QTest::newRow("link in a non-browser")
+            << QStringList{QStringLiteral("--link"), QStringLiteral("MainPC=index.htm")}
+            << QStringLiteral("not a text browser");
+        QTest::newRow("pdf without .pdf")
+            << QStringList{QStringLiteral("--pdf"), QStringLiteral("/tmp/out.txt")} << QStringLiteral("not a .pdf");
         QTest::newRow("not a chart") << QStringList{QStringLiteral("--series"), QStringLiteral("MainPC=/tmp/x.csv")}
                                      << QStringLiteral("not a chart");
     }
@@ -113,6 +118,40 @@ private Q_SLOTS:
         QCOMPARE(lines.first(), QStringLiteral("series,index,x,y"));
         QCOMPARE(lines.size(), 1 + 1801); // no envelope series
         QCOMPARE(lines[1].section(QLatin1Char(','), 0, 2), QStringLiteral("0,0,-90"));
+    }
+
+    // Printing the standing-wave page through its preview writes a PDF that
+    // carries the page's picture.
+    void printTopicToPdf()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("out.pdf"));
+        const Run r = snap({QStringLiteral("--pdf"), file, QStringLiteral("--topic"), QStringLiteral("6"),
+                            QStringLiteral("--menu"), QStringLiteral("Printtopic1")});
+        QCOMPARE(r.code, 0);
+        QFile pdf(file);
+        QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(r.err));
+        QVERIFY(pdf.readAll().contains("/Subtype /Image"));
+    }
+
+    // Links followed in the text pane and in the help window, and the page
+    // each then shows.
+    void followLinks()
+    {
+        const Run r = snap({QStringLiteral("--link"), QStringLiteral("Viewer=STATWAVE.HTM"), QStringLiteral("--text"),
+                            QStringLiteral("Viewer"), QStringLiteral("--text"), QStringLiteral("caption"),
+                            QStringLiteral("--menu"), QStringLiteral("Contents1"), QStringLiteral("--link"),
+                            QStringLiteral("HelpBrowser=gamma.html#top"), QStringLiteral("--text"),
+                            QStringLiteral("HelpBrowser")});
+        QCOMPARE(r.code, 0);
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("Viewer=")) && lines[0].endsWith(QStringLiteral("STATWAVE.HTM")),
+                 qPrintable(lines[0]));
+        QCOMPARE(lines[1], QStringLiteral("caption=Waves [stationary waves]"));
+        QVERIFY2(lines[2].startsWith(QStringLiteral("HelpBrowser=qthelp://"))
+                     && lines[2].endsWith(QStringLiteral("/gamma.html#top")),
+                 qPrintable(lines[2]));
     }
 
     void clicksReachButtons()

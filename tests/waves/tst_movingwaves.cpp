@@ -154,12 +154,14 @@ private Q_SLOTS:
         auto *frequency = page.findChild<QLabel *>(QStringLiteral("SWfrequencyLabel"));
         auto *wavelength = page.findChild<QLabel *>(QStringLiteral("Wlabel"));
         QCOMPARE(page.harmonic(), 2);
-        QCOMPARE(frequency->text(), QStringLiteral("frequency = f"));
+        // The start-up labels describe the harmonic selected at start (n = 2).
+        QCOMPARE(frequency->text(), QStringLiteral("frequency = 2f"));
         QCOMPARE(wavelength->text(), QStringLiteral("wavelength = L"));
-        const QStringList expected{QStringLiteral("wavelength = L/2"),  QStringLiteral("wavelength = L"),
-                                   QStringLiteral("wavelength = 3L/2"), QStringLiteral("wavelength = 2L"),
-                                   QStringLiteral("wavelength = 5L/2"), QStringLiteral("wavelength = 3L"),
-                                   QStringLiteral("wavelength = 7L/2")};
+        // n half-wavelengths across L: the wavelength is 2L/n.
+        const QStringList expected{QStringLiteral("wavelength = 2L"),   QStringLiteral("wavelength = L"),
+                                   QStringLiteral("wavelength = 2L/3"), QStringLiteral("wavelength = L/2"),
+                                   QStringLiteral("wavelength = 2L/5"), QStringLiteral("wavelength = L/3"),
+                                   QStringLiteral("wavelength = 2L/7")};
         auto *group = page.findChild<QGroupBox *>(QStringLiteral("RadioGroup1"));
         const auto radios = group->findChildren<QRadioButton *>();
         for (int n = 1; n <= 7; ++n) {

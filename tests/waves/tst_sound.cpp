@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -139,6 +140,30 @@ private Q_SLOTS:
         QCOMPARE(Sound::waveY(262, {16, 0, 0, 0, 0}, 180), 50); // one cycle: back on the axis
         QCOMPARE(Sound::waveY(262, {32, 32, 32, 32, 32}, 20), 5); // held to 5..95
         QCOMPARE(Sound::waveY(262, {0, 0, 0, 0, 0}, 77), 50);
+    }
+
+    // Each amplitude column head is centred over its own slider.
+    void amplitudeHeadsStandOverTheirSliders()
+    {
+        Session session;
+        SoundPage page(session);
+        page.resize(420, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        static constexpr std::array<const char *, 5> sliders{"AmplitudeSB", "AmplitudeSB1", "AmplitudeSB2",
+                                                             "AmplitudeSB3", "AmplitudeSB4"};
+        const QStringList heads{QStringLiteral("f"), QStringLiteral("2f"), QStringLiteral("3f"), QStringLiteral("4f"),
+                                QStringLiteral("5f")};
+        for (std::size_t k = 0; k < sliders.size(); ++k) {
+            auto *slider = page.findChild<QSlider *>(QString::fromLatin1(sliders[k]));
+            const int sliderCentre = slider->mapTo(&page, slider->rect().center()).x();
+            auto *head = page.childAt(sliderCentre, slider->mapTo(&page, QPoint(0, 0)).y() - 8);
+            auto *headLabel = qobject_cast<QLabel *>(head);
+            QVERIFY2(headLabel, sliders[k]);
+            QCOMPARE(headLabel->text(), heads[int(k)]);
+            const int headCentre = headLabel->mapTo(&page, headLabel->rect().center()).x();
+            QVERIFY(std::abs(headCentre - sliderCentre) <= 1);
+        }
     }
 
     void page()

@@ -5,6 +5,8 @@
 #include "gdi/PaintBox.h"
 #include "shell/Dialogs.h"
 #include "shell/HelpSystem.h"
+#include "shell/HtmlViewer.h"
+#include "shell/PrintPreview.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -12,16 +14,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
 
@@ -32,7 +37,12 @@ namespace {
 const QStringList KnownActions{QStringLiteral("--screen"), QStringLiteral("--topic"),   QStringLiteral("--set"),
                                QStringLiteral("--menu"),   QStringLiteral("--click"),   QStringLiteral("--click-right"),
                                QStringLiteral("--press"),  QStringLiteral("--release"), QStringLiteral("--move"),
-                               QStringLiteral("--grab"),   QStringLiteral("--text"),    QStringLiteral("--series")};
+                               QStringLiteral("--grab"),   QStringLiteral("--text"),    QStringLiteral("--series"),
+                               QStringLiteral("--pdf"),    QStringLiteral("--link")};
+
+// Set by --pdf: print dialogs print all pages to this file instead of being
+// cancelled, and a print preview that opens prints there and closes.
+QString pdfFile;
 
 // Message boxes are answered "No" (keep the program running) and reported.
 class ScriptedDialogs : public Dialogs
@@ -47,10 +57,17 @@ public:
         return QMessageBox::No;
     }
     void error(QWidget *, const QString &text) override { m_err << "error box: " << text << '\n'; }
-    bool choosePrinter(QWidget *, QPrinter &, bool, int, int) override
+    bool choosePrinter(QWidget *, QPrinter &printer, bool, int, int) override
     {
-        m_err << "print dialog -> Cancel\n";
-        return false;
+        if (pdfFile.isEmpty()) {
+            m_err << "print dialog -> Cancel\n";
+            return false;
+        }
+        m_err << "print dialog -> all pages to " << pdfFile << '\n';
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        printer.setPrintRange(QPrinter::AllPages);
+        return true;
     }
     void openExternal(const QUrl &url) override { m_err << "open in browser: " << url.toString() << '\n'; }
 
@@ -144,6 +161,9 @@ void closeModalsSoon()
 {
     QTimer::singleShot(0, qApp, [] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
+            if (auto *preview = qobject_cast<TPrntPrevFrm *>(modal); preview && !pdfFile.isEmpty()) {
+                preview->PrintBtnClick();
+            }
             modal->close();
         }
     });
@@ -257,6 +277,47 @@ void grab(TMainFrm &window, const QString &value)
     }
 }
 
+QTextBrowser *textBrowser(TMainFrm &window, const QString &name)
+{
+    auto *browser = qobject_cast<QTextBrowser *>(findWidget(window, name));
+    if (!browser) {
+        throw Failure{QStringLiteral("'%1' is not a text browser").arg(name)};
+    }
+    return browser;
+}
+
+// Follows a link as a click on it does; the browser's own handler resolves a
+// relative link against the page shown.
+void followLink(TMainFrm &window, const QString &value)
+{
+    const auto [name, target] = splitAssign(value);
+    QTextBrowser *browser = textBrowser(window, name);
+    const QUrl url(target);
+    if (!url.isValid()) {
+        throw Failure{QStringLiteral("bad link '%1'").arg(target)};
+    }
+    closeModalsSoon();
+    Q_EMIT browser->anchorClicked(url);
+}
+
+// A text browser's current source: a file name, or the URL, with any anchor.
+QString sourceOf(const QTextBrowser &browser)
+{
+    // The text pane loads its pages itself and keeps the file it shows.
+    if (const auto *viewer = qobject_cast<const HtmlViewer *>(&browser)) {
+        return QDir::toNativeSeparators(viewer->currentFile());
+    }
+    const QUrl source = browser.source();
+    if (!source.isLocalFile()) {
+        return source.toString();
+    }
+    QString text = QDir::toNativeSeparators(source.toLocalFile());
+    if (source.hasFragment()) {
+        text += QLatin1Char('#') + source.fragment();
+    }
+    return text;
+}
+
 void printText(TMainFrm &window, const QString &name, QTextStream &out)
 {
     QString text;
@@ -270,6 +331,8 @@ void printText(TMainFrm &window, const QString &name, QTextStream &out)
             text = button->text();
         } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
             text = edit->text();
+        } else if (auto *browser = qobject_cast<QTextBrowser *>(w)) {
+            text = sourceOf(*browser);
         } else {
             throw Failure{QStringLiteral("'%1' has no text").arg(name)};
         }
@@ -313,7 +376,12 @@ QString usage()
         "  --click-right NAME[@X,Y] right click\n"
         "  --press NAME@X,Y  --release NAME@X,Y  --move NAME@X,Y   left button\n"
         "  --grab NAME=FILE.png    save the control's picture (MainFrm: the whole window)\n"
-        "  --text NAME             print NAME=its text (caption: the window caption)\n"
+        "  --text NAME             print NAME=its text (caption: the window caption; a text browser:\n"
+        "                          its page's file name or URL with any anchor)\n"
+        "  --link NAME=URL         follow URL in the text browser NAME (Viewer, HelpBrowser) as a click\n"
+        "                          does; relative URLs resolve against the page shown\n"
+        "  --pdf FILE.pdf          from here on print dialogs print all pages to FILE.pdf, and a print\n"
+        "                          preview that opens prints its pages there and closes\n"
         "  --series NAME=FILE.csv  save a chart's series as rows series,index,x,y\n");
 }
 
@@ -367,6 +435,13 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
                 printText(window, action.value, out);
             } else if (action.name == QLatin1String("--series")) {
                 dumpSeries(window, action.value);
+            } else if (action.name == QLatin1String("--link")) {
+                followLink(window, action.value);
+            } else if (action.name == QLatin1String("--pdf")) {
+                if (!action.value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+                    throw Failure{QStringLiteral("'%1' is not a .pdf file name").arg(action.value)};
+                }
+                pdfFile = action.value;
             } else {
                 mouse(window, action.name, action.value);
             }
@@ -391,6 +466,7 @@ int runAll(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "corvane-snap: " << error << '\n' << usage();
         return 2;
     }
+    pdfFile.clear();
     TMainFrm::Options options;
     const QSize s = script->screen;
     // The work area is the screen less a 40-pixel panel at the bottom.
