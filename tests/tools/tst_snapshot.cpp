@@ -63,6 +63,9 @@ private Q_SLOTS:
             << QStringLiteral("not a text browser");
         QTest::newRow("pdf without .pdf")
             << QStringList{QStringLiteral("--pdf"), QStringLiteral("/tmp/out.txt")} << QStringLiteral("not a .pdf");
+        QTest::newRow("refused try: link")
+            << QStringList{QStringLiteral("--link"), QStringLiteral("Viewer=try:6?NoSuchHsb=2")}
+            << QStringLiteral("refused the link");
         QTest::newRow("not a chart") << QStringList{QStringLiteral("--series"), QStringLiteral("MainPC=/tmp/x.csv")}
                                      << QStringLiteral("not a chart");
     }

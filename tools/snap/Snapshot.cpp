@@ -7,6 +7,7 @@
 #include "shell/HelpSystem.h"
 #include "shell/HtmlViewer.h"
 #include "shell/PrintPreview.h"
+#include "shell/TextPane.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -296,8 +297,17 @@ void followLink(TMainFrm &window, const QString &value)
     if (!url.isValid()) {
         throw Failure{QStringLiteral("bad link '%1'").arg(target)};
     }
+    // A link that sets a simulation up and is refused is a bad value for the
+    // tool; any other refused link is the program's ordinary answer.
+    QString refused;
+    const QMetaObject::Connection watch = QObject::connect(window.textPane(), &TextPane::linkRefused, browser,
+                                                           [&refused](const QString &message) { refused = message; });
     closeModalsSoon();
     Q_EMIT browser->anchorClicked(url);
+    QObject::disconnect(watch);
+    if (!refused.isEmpty() && url.scheme() == QLatin1String("try")) {
+        throw Failure{QStringLiteral("the program refused the link: %1").arg(refused)};
+    }
 }
 
 // A text browser's current source: a file name, or the URL, with any anchor.
