@@ -28,7 +28,7 @@ bool displayAvailable()
 
 } // namespace
 
-void configureApplication(QApplication &app)
+void configureApplication(QApplication &)
 {
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
@@ -41,7 +41,8 @@ void configureApplication(QApplication &app)
     pal.setColor(QPalette::Button, Gdi::ButtonFace);
     QApplication::setPalette(pal);
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(formFontPixelHeight(app.primaryScreen() ? int(app.primaryScreen()->logicalDotsPerInchY()) : 96));
+    font.setPixelSize(formFontPixelHeight(
+        QGuiApplication::primaryScreen() ? int(QGuiApplication::primaryScreen()->logicalDotsPerInchY()) : 96));
     QApplication::setFont(font);
 }
 
@@ -75,5 +76,5 @@ int runCorvane(int argc, char *argv[], const std::function<void(TMainFrm &)> &sh
     } else {
         window.show();
     }
-    return app.exec();
+    return QApplication::exec();
 }

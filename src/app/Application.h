@@ -3,6 +3,7 @@
 // Sets up the application object as the program expects (name, style, fonts,
 // palette). Used by the program and by the snapshot tool.
 class QApplication;
+// The application object must exist; its settings are static.
 void configureApplication(QApplication &app);
 
 #include <functional>

@@ -92,7 +92,7 @@ const QString ChartPictureFormat = QStringLiteral("image/svg+xml");
 
 } // namespace
 
-TMainFrm::TMainFrm(Options options)
+TMainFrm::TMainFrm(const Options &options)
     : m_dialogs(options.dialogs ? options.dialogs : std::make_shared<MessageBoxDialogs>())
     , m_shared(std::make_unique<Topics::SharedState>())
 {

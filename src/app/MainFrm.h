@@ -43,7 +43,7 @@ public:
         std::shared_ptr<HelpSystem> help;
     };
 
-    explicit TMainFrm(Options options = {});
+    explicit TMainFrm(const Options &options = {});
     ~TMainFrm() override;
 
     Session &session() { return m_session; }
