@@ -275,6 +275,7 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
     m_topicWidths = Topics::initTopicWidths();
     setFormFont(this);
     m_session.htmlDir = m_session.programDir + QStringLiteral("HTML/");
+    viewer()->setRootFolder(m_session.htmlDir);
     m_session.helpFile = m_session.programDir + QStringLiteral("Vardel.qhc");
 
     if (auto *dispatcher = QAbstractEventDispatcher::instance()) {

@@ -1,5 +1,7 @@
 #include "shell/HtmlViewer.h"
 
+#include "shell/PageSafety.h"
+
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -58,26 +60,60 @@ QString HtmlViewer::resolvePath(const QString &path)
 
 bool HtmlViewer::loadFile(const QString &path, QString *error)
 {
-    const QString resolved = resolvePath(path);
-    QFile file(resolved);
+    const QString fileName = PageSafety::checkedFile(resolvePath(path), m_root, PageSafety::MaxPageBytes, error);
+    if (fileName.isEmpty()) {
+        return false;
+    }
+    QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) {
             *error = tr("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString());
         }
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // Read no more than the cap even if the file grew since it was checked.
+    const QByteArray bytes = file.read(PageSafety::MaxPageBytes);
     // Pages are plain HTML in Latin-1 or UTF-8; a page that declares no charset
     // is taken as UTF-8 when it decodes cleanly, else as Latin-1.
     QString html = QString::fromUtf8(bytes);
     if (html.contains(QChar::ReplacementCharacter)) {
         html = QString::fromLatin1(bytes);
     }
-    document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(resolved).absolutePath() + QLatin1Char('/')));
+    const QUrl base = QUrl::fromLocalFile(QFileInfo(fileName).absolutePath() + QLatin1Char('/'));
+    if (const QString fault = pageFault(html, base); !fault.isEmpty()) {
+        if (error) {
+            *error = fault;
+        }
+        return false;
+    }
+    document()->setBaseUrl(base);
     setHtml(html);
-    m_currentFile = QFileInfo(resolved).absoluteFilePath();
+    m_currentFile = fileName;
     Q_EMIT pageLoaded(m_currentFile);
     return true;
+}
+
+QString HtmlViewer::pageFault(const QString &html, const QUrl &base) const
+{
+    if (PageSafety::tableDepth(html) > PageSafety::MaxTableDepth) {
+        return tr("This page cannot be shown: its tables are nested more than %1 deep.").arg(PageSafety::MaxTableDepth);
+    }
+    // A picture that is missing shows as a gap, as in any browser; one that
+    // names a device, a file outside the pages' folder or a huge file is
+    // refused with the page.
+    for (const QString &source : PageSafety::pictureSources(html)) {
+        const QUrl url = base.resolved(QUrl(source));
+        if (!url.isLocalFile()) {
+            continue;
+        }
+        const QString picture = resolvePath(url.toLocalFile());
+        QString why;
+        if (QFileInfo::exists(picture)
+            && PageSafety::checkedFile(picture, m_root, PageSafety::MaxPictureBytes, &why).isEmpty()) {
+            return tr("This page cannot be shown. %1").arg(why);
+        }
+    }
+    return {};
 }
 
 void HtmlViewer::showNothing()
@@ -91,9 +127,11 @@ QVariant HtmlViewer::loadResource(int type, const QUrl &name)
     if (name.isLocalFile() || name.isRelative()) {
         const QUrl absolute = name.isRelative() ? document()->baseUrl().resolved(name) : name;
         if (absolute.isLocalFile()) {
-            QFile file(resolvePath(absolute.toLocalFile()));
-            if (file.open(QIODevice::ReadOnly)) {
-                return file.readAll();
+            const qint64 cap = type == QTextDocument::ImageResource ? PageSafety::MaxPictureBytes
+                                                                    : PageSafety::MaxPageBytes;
+            QFile file(PageSafety::checkedFile(resolvePath(absolute.toLocalFile()), m_root, cap, nullptr));
+            if (!file.fileName().isEmpty() && file.open(QIODevice::ReadOnly)) {
+                return file.read(cap);
             }
             return {};
         }
@@ -101,20 +139,27 @@ QVariant HtmlViewer::loadResource(int type, const QUrl &name)
     return QTextBrowser::loadResource(type, name);
 }
 
-void HtmlViewer::followLink(const QUrl &url)
+bool HtmlViewer::followLink(const QUrl &url, QString *error)
 {
     const QString fragment = url.fragment();
     QUrl target = url;
     target.setFragment(QString());
     if (!target.isEmpty()) {
         const QUrl absolute = document()->baseUrl().resolved(target);
-        if (!absolute.isLocalFile() || !loadFile(absolute.toLocalFile())) {
-            return;
+        if (!absolute.isLocalFile()) {
+            if (error) {
+                *error = tr("Cannot open the link \"%1\".").arg(url.toString());
+            }
+            return false;
+        }
+        if (!loadFile(absolute.toLocalFile(), error)) {
+            return false;
         }
     }
     if (!fragment.isEmpty()) {
         scrollToAnchor(fragment);
     }
+    return true;
 }
 
 int HtmlViewer::position() const

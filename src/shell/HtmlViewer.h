@@ -14,7 +14,13 @@ public:
     explicit HtmlViewer(QWidget *parent = nullptr);
 
     // Loads a page; on failure the pane keeps what it showed and `error` says why.
+    // Pages and pictures are read only from regular files of bounded size,
+    // inside the root folder once one is set.
     bool loadFile(const QString &path, QString *error = nullptr);
+    // Follows a link as a click does: another page, an anchor, or both.
+    bool followLink(const QUrl &url, QString *error = nullptr);
+    // The folder (and its subfolders) that pages and pictures may come from.
+    void setRootFolder(const QString &folder) { m_root = folder; }
     // Empties the pane.
     void showNothing();
     // Full file name of the page shown, empty before the first load.
@@ -55,8 +61,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void followLink(const QUrl &url);
+    // Why a page must not be shown, or an empty string.
+    QString pageFault(const QString &html, const QUrl &base) const;
 
     QString m_currentFile;
+    QString m_root;
     std::function<bool(const QString &)> m_hotSpot;
 };

@@ -7,6 +7,7 @@
 #include "shell/HtmlViewer.h"
 #include "shell/JumpObject.h"
 #include "shell/PageControls.h"
+#include "shell/PageSafety.h"
 #include "shell/PrintPreview.h"
 #include "shell/Session.h"
 
@@ -234,19 +235,20 @@ bool TextPane::viewerHotSpotClick(const QString &url)
     } else if (url.startsWith(QChar(0x00A3))) {
         handled = true;
     } else {
-        // A link to a page that cannot be read says so and changes nothing:
-        // the page stays, and no history entry is made for a jump that never
-        // happened.
-        QUrl target = m_viewer->document()->baseUrl().resolved(address);
-        target.setFragment(QString());
-        if (!address.path().isEmpty() && target.isLocalFile()) {
-            const QFileInfo file(HtmlViewer::resolvePath(target.toLocalFile()));
-            if (!file.isFile() || !file.isReadable()) {
-                refuseLink(tr("Cannot open the page \"%1\".").arg(QDir::toNativeSeparators(target.toLocalFile())));
-                return true;
-            }
+        // A link to a page that cannot be read (or may not be) says so and
+        // changes nothing: the page stays, and no history entry is made for a
+        // jump that never happened.
+        const QString from = m_viewer->currentFile();
+        const int at = m_viewer->position();
+        QString error;
+        if (!m_viewer->followLink(address, &error)) {
+            refuseLink(error);
+            return true;
         }
-        recordJump();
+        m_history->AddJump(from, at);
+        m_backBtn->setEnabled(m_history->CanGoBack());
+        m_fwdBtn->setEnabled(m_history->CanGoForward());
+        handled = true;
     }
     switchTopicFor(url);
     return handled;
@@ -260,7 +262,15 @@ void TextPane::showPictureLink(const QString &url)
                         tr("The picture link \"%1\" does not name a picture in the pictures folder.").arg(url.mid(1)));
         return;
     }
-    const QImage picture(HtmlViewer::resolvePath(path));
+    QString error;
+    const QString file = PageSafety::checkedFile(HtmlViewer::resolvePath(path),
+                                                 m_session.htmlDir + QStringLiteral("images"),
+                                                 PageSafety::MaxPictureBytes, &error);
+    if (file.isEmpty() && QFileInfo::exists(HtmlViewer::resolvePath(path))) {
+        m_dialogs.error(this, error);
+        return;
+    }
+    const QImage picture(file);
     if (picture.isNull()) {
         m_dialogs.error(this, tr("Cannot load the picture \"%1\".").arg(url.mid(1)));
         return;

@@ -16,12 +16,30 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTimer>
 
 namespace {
+
+// Pages written by a test live inside the program's pages folder: the pane
+// shows nothing from anywhere else.
+struct ScratchPages : QTemporaryDir
+{
+    explicit ScratchPages(const Fixture &f)
+        : QTemporaryDir(f.window->session().htmlDir + QStringLiteral("scratch-XXXXXX"))
+    { }
+};
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
 
 // A page of `pages` printed pages, each after the first starting on a new sheet.
 QString writePages(const QTemporaryDir &dir, int pages)
@@ -33,11 +51,7 @@ QString writePages(const QTemporaryDir &dir, int pages)
                     .arg(i);
     }
     html += QStringLiteral("</body></html>");
-    const QString path = dir.filePath(QStringLiteral("PAGES.HTM"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(html.toUtf8());
-    return path;
+    return writeFile(dir.filePath(QStringLiteral("PAGES.HTM")), html.toUtf8());
 }
 
 // A page long enough to scroll.
@@ -50,11 +64,7 @@ QString writeLongPage(const QTemporaryDir &dir, int paragraphs)
                     .arg(i);
     }
     html += QStringLiteral("</body></html>");
-    const QString path = dir.filePath(QStringLiteral("LONG.HTM"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(html.toUtf8());
-    return path;
+    return writeFile(dir.filePath(QStringLiteral("LONG.HTM")), html.toUtf8());
 }
 
 int pdfPages(const QString &file)
@@ -118,8 +128,7 @@ private Q_SLOTS:
         QFETCH(QString, fault);
         Fixture f;
         f.chooseTopic(6);
-        QVERIFY(!f.window->textPane()->viewerHotSpotClick(QStringLiteral("GAMMA.HTM"))); // leaves one history entry
-        f.window->viewer()->loadFile(f.window->session().htmlDir + QStringLiteral("GAMMA.HTM"));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(QStringLiteral("GAMMA.HTM"))); // leaves one history entry
         const int entries = f.window->history().count();
         Q_EMIT f.window->viewer()->anchorClicked(QUrl(link));
         if (fault.isEmpty()) {
@@ -256,6 +265,72 @@ private Q_SLOTS:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
+    // Links a hostile or careless page might hold: each is refused with a
+    // message, quickly, and the page and history stay as they were.
+    void hostileLinksAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("page"); // written as scratch PAGE.HTM and linked to, unless empty
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("a device as a picture")
+            << QByteArray("<p>x</p><img src=\"/dev/zero\">") << QString() << "not a file";
+        QTest::newRow("a file elsewhere") << QByteArray() << "file:///etc/passwd"
+                                          << "only the program's own";
+        QTest::newRow("a folder") << QByteArray() << "images"
+                                  << "not a file";
+        QTest::newRow("20,000 unclosed tables")
+            << QByteArray("<table><tr><td>").repeated(20000) << QString() << "nested more than 12";
+        QTest::newRow("too large") << QByteArray(17 * 1024 * 1024, ' ') << QString() << "larger than 16 MB";
+    }
+    void hostileLinksAreRefused()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, link);
+        QFETCH(QString, fault);
+        Fixture f;
+        f.chooseTopic(3);
+        const ScratchPages dir(f);
+        if (!page.isEmpty()) {
+            writeFile(dir.filePath(QStringLiteral("PAGE.HTM")), page);
+            link = QDir(f.window->session().htmlDir).relativeFilePath(dir.filePath(QStringLiteral("PAGE.HTM")));
+        }
+        const QString shown = f.window->viewer()->currentFile();
+        Q_EMIT f.window->viewer()->anchorClicked(QUrl(link));
+        QCOMPARE(f.dialogs->errors.size(), 1);
+        QVERIFY2(f.dialogs->errors[0].contains(fault), qPrintable(f.dialogs->errors[0]));
+        QCOMPARE(f.window->viewer()->currentFile(), shown);
+        QCOMPARE(f.window->history().count(), 0);
+        QCOMPARE(f.window->session().currentTopic, 3);
+    }
+
+    // A symbolic link inside the pages' folder may not lead out of it, for a
+    // page or for a "$" picture.
+    void symbolicLinksStayInside()
+    {
+        Fixture f;
+        QTemporaryDir outside;
+        const QString secret = writeFile(outside.filePath(QStringLiteral("secret.htm")), "<p>secret</p>");
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(outside.filePath(QStringLiteral("secret.png"))));
+        const ScratchPages dir(f);
+        QVERIFY(QFile::link(secret, dir.filePath(QStringLiteral("LINKED.HTM"))));
+        const QString imageLink = f.window->session().htmlDir + QStringLiteral("images/scratch-link.png");
+        QFile::remove(imageLink);
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("secret.png")), imageLink));
+        const auto cleanup = qScopeGuard([&] { QFile::remove(imageLink); });
+
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(
+            QDir(f.window->session().htmlDir).relativeFilePath(dir.filePath(QStringLiteral("LINKED.HTM")))));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(QStringLiteral("$scratch-link.png")));
+        QCOMPARE(f.dialogs->errors.size(), 2);
+        for (const QString &error : std::as_const(f.dialogs->errors)) {
+            QVERIFY2(error.contains(QStringLiteral("only the program's own")), qPrintable(error));
+        }
+        QVERIFY(f.window->viewer()->currentFile().endsWith(QStringLiteral("index.htm")));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
     void webLinksGoToTheBrowser()
     {
         Fixture f;
@@ -310,7 +385,7 @@ private Q_SLOTS:
     void fontSizeReloadsKeepingThePosition()
     {
         Fixture f;
-        QTemporaryDir dir;
+        const ScratchPages dir(f);
         HtmlViewer *viewer = f.window->viewer();
         QVERIFY(viewer->loadFile(writeLongPage(dir, 80)));
         QApplication::processEvents();
@@ -355,11 +430,10 @@ private Q_SLOTS:
     void backScrollsToTopFirst()
     {
         Fixture f;
-        QTemporaryDir dir;
+        const ScratchPages dir(f);
         HtmlViewer *viewer = f.window->viewer();
         const QString longPage = writeLongPage(dir, 80);
-        QVERIFY(!f.window->textPane()->viewerHotSpotClick(longPage)); // leaving the index for the long page
-        QVERIFY(viewer->loadFile(longPage));
+        QVERIFY(f.window->textPane()->viewerHotSpotClick(longPage)); // leaving the index for the long page
         QApplication::processEvents();
         viewer->setPosition(250);
         f.window->textPane()->FwdBtnClick(false);
@@ -429,7 +503,7 @@ private Q_SLOTS:
     void previewOfThreePages()
     {
         Fixture f;
-        QTemporaryDir dir;
+        const ScratchPages dir(f);
         QVERIFY(f.window->viewer()->loadFile(writePages(dir, 3)));
         auto preview = TPrntPrevFrm::create(f.window.get(), f.window->viewer(), f.dialogs.get());
         QVERIFY(preview);
