@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -49,6 +50,9 @@ public:
         setHandleWidth(6);
         setChildrenCollapsible(false);
     }
+
+    // The text pane keeps at least this width when the page is wider than the window allows.
+    static constexpr int MinimumTextWidth = 100;
 
     void setFirstWidth(int width)
     {
@@ -74,10 +78,13 @@ private:
     void applyPending()
     {
         // Before the first layout the splitter has no width to share out.
-        if (m_pending < 0 || !isVisible() || width() <= m_pending) {
+        if (m_pending < 0 || !isVisible()) {
             return;
         }
-        setSizes({m_pending, width() - m_pending - handleWidth()});
+        // On a screen narrower than the page, the page scrolls in what is
+        // left beside a strip of text.
+        const int page = std::min(m_pending, std::max(0, width() - handleWidth() - MinimumTextWidth));
+        setSizes({page, width() - page - handleWidth()});
         m_pending = -1;
     }
 
@@ -111,9 +118,17 @@ TMainFrm::TMainFrm(const Options &options)
     layout->addWidget(m_splitter);
     setCentralWidget(central);
 
-    m_mainPC = new QStackedWidget(m_splitter);
+    m_pageArea = new QScrollArea(m_splitter);
+    m_pageArea->setObjectName(QStringLiteral("PageArea"));
+    m_pageArea->setFrameShape(QFrame::NoFrame);
+    m_pageArea->setWidgetResizable(true);
+    m_mainPC = new QStackedWidget;
     m_mainPC->setObjectName(QStringLiteral("MainPC"));
-    m_splitter->addWidget(m_mainPC);
+    m_pageArea->setWidget(m_mainPC);
+    // Every page fits the page area of a 640 x 480 screen, the smallest the
+    // layout is made for; on smaller screens it scrolls rather than vanish.
+    m_mainPC->setMinimumSize(330, 400);
+    m_splitter->addWidget(m_pageArea);
     createPages();
 
     m_textPane = new TextPane(m_session, *m_dialogs, m_splitter);
@@ -375,7 +390,7 @@ QAction *TMainFrm::topicAction(int topic) const
 
 int TMainFrm::mainPCWidth() const
 {
-    return m_mainPC->width();
+    return m_pageArea->width();
 }
 
 int TMainFrm::topicWidth(int topic) const

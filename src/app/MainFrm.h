@@ -17,6 +17,7 @@ class HtmlViewer;
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QStackedWidget;
 class QUrl;
 class TJumpManager;
@@ -129,6 +130,7 @@ private:
     bool m_startPagesQueued = false;
 
     TopicSplitter *m_splitter = nullptr;
+    QScrollArea *m_pageArea = nullptr;
     QStackedWidget *m_mainPC = nullptr;
     QWidget *m_splashTab = nullptr;
     QLabel *m_collagePic = nullptr;

@@ -1,5 +1,6 @@
 #include "chart/Chart.h"
 
+#include "gdi/GdiMath.h"
 #include "gdi/ScreenReader.h"
 
 #include <qcustomplot.h>
@@ -247,6 +248,7 @@ Chart::Chart(QWidget *parent)
     layout->addWidget(m_plot);
     const QFont pixelFont = layoutFont(font());
     m_plot->setFont(pixelFont);
+    m_plot->setLocale(Gdi::numberLocale());
     for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
         axis->setTicker(QSharedPointer<MinorTicker>::create());
         axis->setLabelFont(pixelFont);
@@ -373,11 +375,16 @@ void Chart::setAxisLinesVisible(bool visible)
     queueReplot();
 }
 
+QStringList Chart::tickLabels(Axis axis) const
+{
+    return (axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis)->tickVectorLabels().toList();
+}
+
 QString Chart::describe() const
 {
     // Three significant figures; what is a millionth of the axis span or less is 0.
     const auto number = [](double v, double span = 1) {
-        return QString::number(std::abs(v) <= 1e-6 * std::abs(span) ? 0.0 : v, 'g', 3);
+        return Gdi::numberLocale().toString(std::abs(v) <= 1e-6 * std::abs(span) ? 0.0 : v, 'g', 3);
     };
     QStringList parts;
     if (m_title && !m_title->text().isEmpty()) {

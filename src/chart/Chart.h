@@ -64,6 +64,8 @@ public:
     void setAxisLinesVisible(bool visible);
     // What the chart shows now, in words: title, curves, axis ranges.
     QString describe() const;
+    // The tick labels an axis showed at the last redraw.
+    QStringList tickLabels(Axis axis) const;
     // The range shown now (after zooming or panning).
     std::pair<double, double> axisRange(Axis axis) const;
 

@@ -31,6 +31,13 @@ int mulDiv(int a, int b, int c)
     return negative ? -q : q;
 }
 
+QLocale numberLocale()
+{
+    QLocale locale = QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QString formatF(double value, int decimals)
 {
     if (!std::isfinite(value)) {
@@ -54,7 +61,9 @@ QString formatF(double value, int decimals)
     if (roundUp) {
         kept.prepend(QLatin1Char('1'));
     }
-    QString result = decimals > 0 ? kept.left(kept.size() - decimals) + QLatin1Char('.') + kept.right(decimals) : kept;
+    QString result = decimals > 0
+                         ? kept.left(kept.size() - decimals) + numberLocale().decimalPoint() + kept.right(decimals)
+                         : kept;
     const bool isZero = !kept.contains(QRegularExpression(QStringLiteral("[1-9]")));
     if (value < 0 && !isZero) {
         result.prepend(QLatin1Char('-'));

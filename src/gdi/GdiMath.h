@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -25,5 +26,10 @@ int mulDiv(int a, int b, int c);
 // decided on the decimal digits of the value, halves away from zero, so 0.125
 // prints "0.13" as a user reading the value expects.
 QString formatF(double value, int decimals = 2);
+
+// The one rule for the numbers the program shows: labels, descriptions and
+// chart ticks all format through this locale, whatever the desktop's: the
+// point as decimal separator and no group separators ("1500.25").
+QLocale numberLocale();
 
 } // namespace Gdi

@@ -1,8 +1,10 @@
 #include "chart/Chart.h"
+#include "gdi/GdiMath.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -53,6 +55,24 @@ class TestChart : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Under a decimal-comma desktop the chart writes its numbers as every
+    // label of the program does, with the point.
+    void numbersFollowTheProgramsRule()
+    {
+        const QLocale desktop;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(desktop); });
+        Fixture f;
+        f.chart.setAxisRange(Chart::Axis::Left, 0, 1);
+        f.chart.setTickStep(Chart::Axis::Left, 0.25);
+        f.chart.replotNow();
+        QCOMPARE(f.chart.tickLabels(Chart::Axis::Left),
+                 (QStringList{QStringLiteral("0"), QStringLiteral("0.25"), QStringLiteral("0.5"),
+                              QStringLiteral("0.75"), QStringLiteral("1")}));
+        QVERIFY(!f.chart.describe().contains(QLatin1Char(',') + QChar(u'5')));
+        QCOMPARE(Gdi::formatF(1234.5, 1), QStringLiteral("1234.5"));
+    }
+
     void seriesData()
     {
         Fixture f;

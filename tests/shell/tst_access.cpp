@@ -41,11 +41,12 @@ QString accessibleText(QWidget *w, QAccessible::Text which)
     return iface ? iface->text(which).trimmed() : QString();
 }
 
-// Scroll bars of a text pane or list belong to it, not to the window.
+// Scroll bars of a text pane or list belong to it, not to the window. The
+// page area scrolls the whole page and is not such a part.
 bool insideScrollArea(const QWidget *w)
 {
     for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
-        if (qobject_cast<const QAbstractScrollArea *>(p)) {
+        if (qobject_cast<const QAbstractScrollArea *>(p) && p->objectName() != QLatin1String("PageArea")) {
             return true;
         }
     }

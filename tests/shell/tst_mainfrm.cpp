@@ -10,6 +10,7 @@
 #include "shell/JumpObject.h"
 #include "shell/TopicPage.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
@@ -161,6 +163,21 @@ private Q_SLOTS:
         QTRY_COMPARE(w.mainPCWidth(), Topics::info(topic).width);
         QVERIFY(!w.startPictureLoaded());
         QCOMPARE(w.history().count(), 0); // a menu switch records no history
+    }
+
+    // On a screen smaller than any layout is made for, the page keeps a
+    // share of the window and scrolls; its pictures still paint.
+    void tinyScreenKeepsThePageVisible()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter::begin")));
+        Fixture f(QSize(320, 240));
+        f.chooseTopic(1);
+        QApplication::processEvents();
+        QTRY_VERIFY(f.window->mainPCWidth() >= 50);
+        auto *area = f.window->findChild<QAbstractScrollArea *>(QStringLiteral("PageArea"));
+        QVERIFY(area->horizontalScrollBar()->isVisible());
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("FringePic"))->visibleRegion().isEmpty());
     }
 
     void sameTopicChangesNothingButTheStartPicture()
