@@ -2,36 +2,21 @@
 # Plays the first key for 1.5 s through a private PulseAudio server with a null
 # sink and records the sink's monitor. Checks the pitch of the tone (44100 / 168
 # = 262.5 Hz), its level, and that it stops at the release: the tone lasts about
-# as long as the key was held, inside a longer recording. Stops the server.
+# as long as the key was held, inside a longer recording.
 set -euo pipefail
 tone="$1"
-for tool in pulseaudio pactl parecord sox; do
+for tool in parecord sox; do
     command -v "$tool" > /dev/null || { echo "playback test needs $tool"; exit 1; }
 done
-
-work=$(mktemp -d /tmp/corvane-pulse.XXXXXX)
-export PULSE_RUNTIME_PATH="$work/runtime" PULSE_STATE_PATH="$work/state" HOME="$work"
-export PULSE_SERVER="unix:$work/native"
-mkdir -p "$PULSE_RUNTIME_PATH" "$PULSE_STATE_PATH"
-pulseaudio --daemonize=no --exit-idle-time=-1 --disable-shm=yes -n \
-    --load="module-null-sink sink_name=corvane rate=44100" \
-    --load="module-native-protocol-unix socket=$work/native auth-anonymous=1" \
-    --log-target=file:"$work/pulse.log" &
-server=$!
+# Runs inside tests/with-pulse.sh: the private server and its folder are ours.
+work="$CORVANE_PULSE_DIR"
 recorder=""
 cleanup() {
     [ -n "$recorder" ] && kill "$recorder" 2> /dev/null
-    kill "$server" 2> /dev/null || true
     wait 2> /dev/null || true
-    rm -rf "$work"
 }
 trap cleanup EXIT
 
-for _ in $(seq 50); do
-    pactl info > /dev/null 2>&1 && pactl list short sinks 2> /dev/null | grep -q corvane && break
-    sleep 0.1
-done
-pactl set-default-sink corvane
 # Let the sink settle before recording from its monitor.
 sleep 1
 
