@@ -16,6 +16,7 @@
 #include "shell/ScreenLayout.h"
 #include "shell/TextPane.h"
 #include "shell/TopicPage.h"
+#include "shell/Zoom.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
@@ -23,6 +24,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -30,6 +32,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -37,6 +40,9 @@
 #include <QTimer>
 #include <QUrlQuery>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <functional>
 
 // The splitter between the page area and the text pane. The page area keeps a
 // set width; the text pane takes the rest, also when the window is resized.
@@ -60,11 +66,16 @@ public:
         applyPending();
     }
 
+    // The widest the text pane grows when the window does: beyond it, lines
+    // get too long to read, and the page takes the room.
+    void setTextMaximum(std::function<int()> maximum) { m_textMaximum = std::move(maximum); }
+
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
         QSplitter::resizeEvent(event);
         applyPending();
+        capText();
     }
 
     // The first resize arrives before the splitter counts as visible.
@@ -72,6 +83,7 @@ protected:
     {
         QSplitter::showEvent(event);
         applyPending();
+        capText();
     }
 
 private:
@@ -86,9 +98,23 @@ private:
         const int page = std::min(m_pending, std::max(0, width() - handleWidth() - MinimumTextWidth));
         setSizes({page, width() - page - handleWidth()});
         m_pending = -1;
+        capText();
+    }
+
+    void capText()
+    {
+        const QList<int> parts = sizes();
+        if (!m_textMaximum || !isVisible() || parts.size() < 2) {
+            return;
+        }
+        const int cap = m_textMaximum();
+        if (parts[1] > cap) {
+            setSizes({parts[0] + parts[1] - cap, cap});
+        }
     }
 
     int m_pending = -1;
+    std::function<int()> m_textMaximum;
 };
 
 namespace {
@@ -139,6 +165,12 @@ TMainFrm::TMainFrm(const Options &options)
     m_splitter->addWidget(m_textPane);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
+    m_splitter->setTextMaximum([this] {
+        // About 75 characters of the pane's text, with its frame, margins and scroll bar.
+        const QFontMetrics metrics(viewer()->document()->defaultFont());
+        return 75 * metrics.averageCharWidth() + 60;
+    });
+    m_pageArea->installEventFilter(this);
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] { StoreTopicWidth(); });
 
     auto *bar = new QStatusBar(this);
@@ -251,6 +283,27 @@ void TMainFrm::createMenus()
     QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View1"));
     view->addMenu(m_textPane->backgroundMenu());
+    view->addSeparator();
+    QAction *zoomIn = PageControls::menuItem(view, "ZoomIn1", tr("Zoom in"));
+    zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomIn, &QAction::triggered, this, [this] { setPageZoom(Zoom::stepIn(m_zoomPercent)); });
+    QAction *zoomOut = PageControls::menuItem(view, "ZoomOut1", tr("Zoom out"));
+    zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOut, &QAction::triggered, this, [this] { setPageZoom(Zoom::stepOut(m_zoomPercent)); });
+    QAction *actual = PageControls::menuItem(view, "ZoomReset1", tr("Actual size"));
+    actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(actual, &QAction::triggered, this, [this] { setPageZoom(100); });
+    m_fitAction = PageControls::menuItem(view, "ZoomFit1", tr("Fit to window"));
+    m_fitAction->setCheckable(true);
+    connect(m_fitAction, &QAction::toggled, this, [this](bool on) {
+        m_zoomFit = on;
+        fitZoom();
+    });
+    view->addSeparator();
+    m_fullScreenAction = PageControls::menuItem(view, "FullScreen1", tr("Full screen"));
+    m_fullScreenAction->setCheckable(true);
+    m_fullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(m_fullScreenAction, &QAction::toggled, this, &TMainFrm::setFullScreen);
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -362,6 +415,7 @@ TopicPage *TMainFrm::page(int topic)
         built = Topics::createPage(topic, m_session, *m_shared, m_mainPC);
         m_mainPC->addWidget(built);
         applyTopicControlSizes(built, m_session.screenMode);
+        built->setZoom(m_zoomPercent / 100.0);
         Accelerators::assignAll(built);
         if (m_startUpDone) {
             built->startUp();
@@ -424,6 +478,8 @@ void TMainFrm::selectTopicPage(int topic)
     target->beforeSelect();
     m_mainPC->setCurrentWidget(target);
     target->afterSelect();
+    updatePageExtent();
+    fitZoom();
 }
 
 void TMainFrm::DoTopicChange(QAction *sender)
@@ -470,7 +526,10 @@ int TMainFrm::PageTopic(const QString &url) const
 
 void TMainFrm::ApplyTopicWidth(int topic)
 {
-    m_splitter->setFirstWidth(topicWidth(topic));
+    // With "Fit to window" the page keeps its area and the zoom follows it.
+    if (!m_zoomFit) {
+        m_splitter->setFirstWidth(qRound(topicWidth(topic) * m_zoomPercent / 100.0));
+    }
 }
 
 void TMainFrm::StoreTopicWidth()
@@ -479,7 +538,77 @@ void TMainFrm::StoreTopicWidth()
     if (!active) {
         return; // the start page stores nothing
     }
-    m_topicWidths[std::size_t(active->topic() - 1)] = m_splitter->sizes().value(0);
+    // Widths are kept in unzoomed pixels.
+    m_topicWidths[std::size_t(active->topic() - 1)] = qRound(m_splitter->sizes().value(0) * 100.0 / m_zoomPercent);
+}
+
+void TMainFrm::setPageZoom(int percent)
+{
+    if (!Zoom::isStep(percent)) {
+        return;
+    }
+    if (m_zoomFit) {
+        const QSignalBlocker quiet(m_fitAction);
+        m_fitAction->setChecked(false);
+        m_zoomFit = false;
+    }
+    applyZoom(percent);
+}
+
+void TMainFrm::applyZoom(int percent)
+{
+    m_zoomPercent = percent;
+    for (TopicPage *built : m_pages) {
+        if (built) {
+            built->setZoom(percent / 100.0);
+        }
+    }
+    updatePageExtent();
+    if (const TopicPage *active = activePage()) {
+        ApplyTopicWidth(active->topic());
+    }
+}
+
+void TMainFrm::updatePageExtent()
+{
+    // At 100% the page keeps the layout's own size (a control reaching past the
+    // page's edge by design does not make it scroll); zoomed, the page scrolls
+    // when it is larger than its area.
+    TopicPage *active = activePage();
+    const QSize minimum = !active || m_zoomPercent == 100
+                              ? TopicPage::SmallestPage
+                              : (QSizeF(active->extent()) * (m_zoomPercent / 100.0)).toSize();
+    m_mainPC->setMinimumSize(minimum);
+}
+
+void TMainFrm::fitZoom()
+{
+    TopicPage *active = activePage();
+    if (!m_zoomFit || !active || m_fitting) {
+        return;
+    }
+    m_fitting = true;
+    const int percent = Zoom::fit(active->extent(), m_pageArea->maximumViewportSize());
+    if (percent != m_zoomPercent) {
+        applyZoom(percent);
+    }
+    m_fitting = false;
+}
+
+void TMainFrm::setFullScreen(bool on)
+{
+    if (on != isFullScreen()) {
+        if (on) {
+            m_wasMaximized = isMaximized();
+            showFullScreen();
+        } else if (m_wasMaximized) {
+            showMaximized();
+        } else {
+            showNormal();
+        }
+    }
+    const QSignalBlocker quiet(m_fullScreenAction);
+    m_fullScreenAction->setChecked(on);
 }
 
 void TMainFrm::Topics1Click()
@@ -686,6 +815,10 @@ void TMainFrm::followTryLink(const QUrl &link)
 
 bool TMainFrm::FormKeyDown(int key)
 {
+    if (key == Qt::Key_Escape && isFullScreen()) {
+        setFullScreen(false);
+        return true;
+    }
     if (key != Qt::Key_F1) {
         return false;
     }
@@ -746,6 +879,20 @@ bool TMainFrm::event(QEvent *event)
 
 bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Wheel) {
+        // Ctrl with the wheel over the page zooms it, whatever control is under the mouse.
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if ((wheel->modifiers() & Qt::ControlModifier) && widget && m_pageArea->isAncestorOf(widget)) {
+            const int turn = wheel->angleDelta().y();
+            if (turn != 0) {
+                setPageZoom(turn > 0 ? Zoom::stepIn(m_zoomPercent) : Zoom::stepOut(m_zoomPercent));
+            }
+            return true;
+        }
+    } else if (watched == m_pageArea && event->type() == QEvent::Resize) {
+        fitZoom();
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->window() == this && FormKeyDown(static_cast<QKeyEvent *>(event)->key())) {

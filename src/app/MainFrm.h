@@ -87,6 +87,12 @@ public:
     // triggers each menu item and presses each button in the order written.
     void followTryLink(const QUrl &link);
 
+    // View > Zoom: the page's zoom in percent (one of Zoom::Steps), as the
+    // menu sets it; "Fit to window" is turned off.
+    int zoomPercent() const { return m_zoomPercent; }
+    void setPageZoom(int percent);
+    void setFullScreen(bool on);
+
     // Keys seen before the controls; true when the key was consumed.
     bool FormKeyDown(int key);
     // Asks whether the program may close; sets the stop flag when it may.
@@ -117,6 +123,11 @@ private:
     void centreStartPicture();
     void AppHint(const QString &hint);
     TopicPage *activePage() const;
+    void applyZoom(int percent);
+    // The page area's scroll extent for the page shown at the zoom.
+    void updatePageExtent();
+    // With "Fit to window" on, the largest zoom at which the page fits its area.
+    void fitZoom();
 
     Session m_session;
     ScreenArrangement m_arrangement;
@@ -128,6 +139,12 @@ private:
     bool m_shownOnce = false;
     bool m_startUpDone = false;
     bool m_startPagesQueued = false;
+    int m_zoomPercent = 100;
+    bool m_zoomFit = false;
+    bool m_fitting = false;
+    bool m_wasMaximized = false;
+    QAction *m_fitAction = nullptr;
+    QAction *m_fullScreenAction = nullptr;
 
     TopicSplitter *m_splitter = nullptr;
     QScrollArea *m_pageArea = nullptr;

@@ -246,16 +246,16 @@ Chart::Chart(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_plot);
-    const QFont pixelFont = layoutFont(font());
-    m_plot->setFont(pixelFont);
+    m_pixelFont = layoutFont(font());
+    m_lineWidths = {m_plot->xAxis->basePen().widthF(), m_plot->xAxis->tickPen().widthF(), 1};
+    const QCPAxis *x = m_plot->xAxis;
+    m_axisSpacing = {x->tickLengthIn(), x->subTickLengthIn(), x->tickLabelPadding(), x->labelPadding()};
     m_plot->setLocale(Gdi::numberLocale());
     for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
         axis->setTicker(QSharedPointer<MinorTicker>::create());
-        axis->setLabelFont(pixelFont);
-        axis->setTickLabelFont(pixelFont);
     }
+    applyZoom(1);
     m_plot->axisRect()->setBackground(Qt::white);
-    m_plot->legend->setFont(pixelFont);
     connect(m_plot, &QCustomPlot::beforeReplot, this, &Chart::applyRanges);
     connect(m_plot, &QCustomPlot::afterReplot, this, [this] {
         m_crosshair.reset();
@@ -288,7 +288,7 @@ QColor Chart::backgroundColor() const
 void Chart::setTitle(const QString &title)
 {
     if (!m_title) {
-        m_title = new QCPTextElement(m_plot, title, layoutFont(font()));
+        m_title = new QCPTextElement(m_plot, title, m_plot->font());
         m_titleVisible = false;
         setTitleVisible(true);
     } else {
@@ -364,6 +364,8 @@ void Chart::setTickColor(const QColor &colour)
         axis->setSubTickPen(QPen(colour));
         axis->setTickLabelColor(colour);
     }
+    m_lineWidths.ticks = 1;
+    applyZoom(m_zoom);
     queueReplot();
 }
 
@@ -372,7 +374,56 @@ void Chart::setAxisLinesVisible(bool visible)
     for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
         axis->setBasePen(visible ? QPen(Qt::black) : QPen(Qt::NoPen));
     }
+    m_lineWidths.axis = 1;
+    applyZoom(m_zoom);
     queueReplot();
+}
+
+void Chart::setZoom(qreal zoom)
+{
+    if (zoom <= 0 || zoom == m_zoom) {
+        return;
+    }
+    m_zoom = zoom;
+    applyZoom(zoom);
+    queueReplot();
+}
+
+void Chart::applyZoom(qreal zoom)
+{
+    QFont font = m_pixelFont;
+    font.setPixelSize(std::max(1, qRound(m_pixelFont.pixelSize() * zoom)));
+    m_plot->setFont(font);
+    m_plot->legend->setFont(font);
+    if (m_title) {
+        m_title->setFont(font);
+    }
+    // Each line is `zoom` times its width at 100%; a cosmetic line (width 0,
+    // one device pixel at any scale) is `zoom` pixels wide once zoomed.
+    const auto widened = [zoom](QPen pen, qreal base) {
+        pen.setWidthF(base == 0 && zoom == 1 ? 0 : std::max<qreal>(base, 1) * zoom);
+        return pen;
+    };
+    for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
+        axis->setLabelFont(font);
+        axis->setTickLabelFont(font);
+        axis->setBasePen(widened(axis->basePen(), m_lineWidths.axis));
+        axis->setTickPen(widened(axis->tickPen(), m_lineWidths.ticks));
+        axis->setSubTickPen(widened(axis->subTickPen(), m_lineWidths.ticks));
+        axis->setTickLength(qRound(m_axisSpacing.tick * zoom), 0);
+        axis->setSubTickLength(qRound(m_axisSpacing.subTick * zoom), 0);
+        axis->setTickLabelPadding(qRound(m_axisSpacing.tickLabelPadding * zoom));
+        axis->setLabelPadding(qRound(m_axisSpacing.labelPadding * zoom));
+    }
+    for (int i = 0; i < m_plot->graphCount(); ++i) {
+        QCPGraph *graph = m_plot->graph(i);
+        graph->setPen(widened(graph->pen(), m_lineWidths.series));
+        QCPScatterStyle points = graph->scatterStyle();
+        if (!points.isNone()) {
+            points.setSize(8 * zoom);
+            graph->setScatterStyle(points);
+        }
+    }
 }
 
 QStringList Chart::tickLabels(Axis axis) const
@@ -427,11 +478,13 @@ int Chart::addSeries(SeriesKind kind, const QColor &colour, const QString &name)
 {
     QCPGraph *graph = m_plot->addGraph();
     graph->setName(name);
-    graph->setPen(QPen(colour));
+    QPen pen(colour);
+    pen.setWidthF(m_lineWidths.series * m_zoom);
+    graph->setPen(pen);
     graph->setAdaptiveSampling(false);
     if (kind == SeriesKind::Point) {
         graph->setLineStyle(QCPGraph::lsNone);
-        graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, colour, colour, 8));
+        graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, colour, colour, 8 * m_zoom));
     }
     return m_plot->graphCount() - 1;
 }
@@ -565,11 +618,13 @@ void Chart::render(ChartPainter &target, const QRect &rect)
     const int width = qRound(rect.width() / scale);
     const int height = qRound(rect.height() / scale);
     applyRanges();
+    applyZoom(1);
     painter.save();
     painter.translate(rect.topLeft());
     painter.scale(scale, scale);
     m_plot->toPainter(&painter, width, height);
     painter.restore();
+    applyZoom(m_zoom);
     // Rendering laid the chart out at the printed size; lay it out again for the screen.
     queueReplot();
 }
@@ -578,8 +633,10 @@ void Chart::copyToClipboard()
 {
     const QColor background = backgroundColor();
     m_plot->setBackground(Qt::white);
+    // The copy is the unzoomed chart, whatever the page's zoom.
+    applyZoom(1);
     m_plot->replot(QCustomPlot::rpImmediateRefresh);
-    const QSize size = m_plot->size();
+    const QSize size = m_zoom == 1 ? m_plot->size() : (QSizeF(m_plot->size()) / m_zoom).toSize();
 
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
@@ -600,5 +657,6 @@ void Chart::copyToClipboard()
     QGuiApplication::clipboard()->setMimeData(mime);
 
     m_plot->setBackground(background);
+    applyZoom(m_zoom);
     m_plot->replot(QCustomPlot::rpImmediateRefresh);
 }

@@ -62,6 +62,10 @@ public:
     void setTickStep(Axis axis, double step);
     void setTickColor(const QColor &colour);
     void setAxisLinesVisible(bool visible);
+    // The page's zoom: fonts, lines, points and ticks grow with it, drawn at
+    // the screen's resolution. Printing and copying use the unzoomed chart.
+    void setZoom(qreal zoom);
+    qreal zoom() const { return m_zoom; }
     // What the chart shows now, in words: title, curves, axis ranges.
     QString describe() const;
     // The tick labels an axis showed at the last redraw.
@@ -112,6 +116,8 @@ Q_SIGNALS:
 
 private:
     friend class PlotWidget;
+    // Sizes fonts, pens, points and ticks for a zoom.
+    void applyZoom(qreal zoom);
     struct AxisSetting
     {
         bool automatic = true;
@@ -127,6 +133,23 @@ private:
     AxisSetting m_left;
     QColor m_background;
     QCPTextElement *m_title = nullptr;
+    qreal m_zoom = 1;
+    QFont m_pixelFont;
+    // Line widths at 100%, as set: 0 for a cosmetic line.
+    struct LineWidths
+    {
+        qreal axis = 0;
+        qreal ticks = 0;
+        qreal series = 1;
+    } m_lineWidths;
+    // Tick lengths (inside the axis rectangle) and label gaps at 100%.
+    struct AxisSpacing
+    {
+        int tick = 5;
+        int subTick = 2;
+        int tickLabelPadding = 2;
+        int labelPadding = 5;
+    } m_axisSpacing;
     bool m_titleVisible = false;
     bool m_zoomed = false;
     std::optional<QPoint> m_crosshair;

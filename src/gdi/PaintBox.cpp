@@ -53,9 +53,34 @@ void PaintBox::recreateSurface(QSize size)
 void PaintBox::ensureSurface()
 {
     if (m_surface.isNull()) {
-        recreateSurface(size());
+        recreateSurface(pictureSize());
         m_dirty = true;
     }
+}
+
+QSize PaintBox::pictureSize() const
+{
+    return m_zoom == 1 ? size() : QSize(qRound(width() / m_zoom), qRound(height() / m_zoom));
+}
+
+void PaintBox::setZoom(qreal zoom)
+{
+    if (zoom <= 0 || zoom == m_zoom) {
+        return;
+    }
+    m_zoom = zoom;
+    if (!m_surface.isNull() && pictureSize() != m_surface.size()) {
+        recreateSurface(pictureSize());
+        m_dirty = true;
+    }
+    update();
+}
+
+QPoint PaintBox::toSurface(QPointF position) const
+{
+    // A surface pixel covers `zoom` screen pixels; any of them is that pixel.
+    return m_zoom == 1 ? position.toPoint()
+                       : QPoint(int(std::floor(position.x() / m_zoom)), int(std::floor(position.y() / m_zoom)));
 }
 
 Gdi::Canvas &PaintBox::canvas()
@@ -98,13 +123,17 @@ void PaintBox::paintEvent(QPaintEvent *)
     m_canvas->end();
     QPainter p(this);
     // The picture keeps one pixel per logical pixel, as its drawing rules
-    // need. On a screen of two or three device pixels per logical pixel each
-    // becomes an exact square block; at a fractional ratio (1.5) blocks would
-    // alternate between one and two pixels and make strokes uneven, so the
-    // picture is scaled smoothly instead.
-    const qreal ratio = devicePixelRatioF();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::round(ratio));
-    p.drawImage(0, 0, m_surface);
+    // need. When the device pixels per picture pixel (screen ratio times zoom)
+    // are a whole number, each becomes an exact square block; at a fractional
+    // number (1.5) blocks would alternate between one and two pixels and make
+    // strokes uneven, so the picture is scaled smoothly instead.
+    const qreal scale = devicePixelRatioF() * m_zoom;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(scale - std::round(scale)) > 1e-9);
+    if (m_zoom == 1) {
+        p.drawImage(0, 0, m_surface);
+    } else {
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(m_surface.size()) * m_zoom), m_surface);
+    }
     // Once the keyboard has moved the focus (as the style's own focus frames
     // do), a picture with the focus shows a frame in the highlight colour. It
     // is drawn on the screen only; the surface, which is printed and copied,
@@ -139,8 +168,8 @@ void PaintBox::keyReleaseEvent(QKeyEvent *event)
 void PaintBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (!m_surface.isNull() && size() != m_surface.size()) {
-        recreateSurface(size());
+    if (!m_surface.isNull() && pictureSize() != m_surface.size()) {
+        recreateSurface(pictureSize());
         m_dirty = true;
     }
 }
@@ -163,27 +192,29 @@ void PaintBox::hideEvent(QHideEvent *event)
 
 void PaintBox::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = toSurface(event->position());
     Q_EMIT mouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void PaintBox::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = toSurface(event->position());
     Q_EMIT mouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
 }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = toSurface(event->position());
     Q_EMIT mouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }
 
 QPoint PaintBox::confinePointer(QPoint position)
 {
-    const QPoint clamped(std::clamp(position.x(), 0, width() - 1), std::clamp(position.y(), 0, height() - 1));
+    const QSize picture = pictureSize();
+    const QPoint clamped(std::clamp(position.x(), 0, picture.width() - 1),
+                         std::clamp(position.y(), 0, picture.height() - 1));
     if (clamped != position) {
-        QCursor::setPos(mapToGlobal(clamped));
+        QCursor::setPos(mapToGlobal((QPointF(clamped) * m_zoom).toPoint()));
     }
     return clamped;
 }

@@ -38,7 +38,18 @@ public:
 
     // Keeps a dragged pointer on the picture: returns the position clamped to
     // the control and, where the platform allows, moves the pointer back there.
+    // Positions are surface pixels, as the mouse signals give them.
     QPoint confinePointer(QPoint position);
+
+    // The zoom the control is shown at: the control is `zoom` times the size
+    // of its surface, which keeps one pixel per logical pixel, and mouse
+    // positions are mapped back to surface pixels.
+    void setZoom(qreal zoom);
+    qreal zoom() const { return m_zoom; }
+    // The surface's size: the control's size without the zoom.
+    QSize pictureSize() const;
+    int pictureWidth() const { return pictureSize().width(); }
+    int pictureHeight() const { return pictureSize().height(); }
 
 Q_SIGNALS:
     void paint();
@@ -59,6 +70,7 @@ protected:
 
 private:
     void recreateSurface(QSize size);
+    QPoint toSurface(QPointF position) const;
     // A hidden picture gives its surface back; it is made again, and drawn
     // through `paint`, when it is shown or drawn on.
     void ensureSurface();
@@ -68,4 +80,5 @@ private:
     KeyHandler m_keys;
     bool m_dirty = true;
     bool m_inPaint = false;
+    qreal m_zoom = 1;
 };

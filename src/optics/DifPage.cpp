@@ -99,13 +99,13 @@ void DifPage::startUp()
     fillChart();
 }
 
-void DifPage::resizeEvent(QResizeEvent *event)
+void DifPage::layOut()
 {
-    TopicPage::resizeEvent(event);
-    m_panel9->setGeometry(0, 46, width(), 33);
+    const QSize page = logicalSize();
+    place(m_panel9, {0, 46, page.width(), 33});
     // The strip stretches with the page: 387 pixels on a 440-pixel page.
-    m_strip->setGeometry(41, 2, std::max(10, width() - 53), 25);
-    m_chart->setGeometry(0, ChartTop, width(), std::max(1, height() - ChartTop));
+    place(m_strip, {41, 2, std::max(10, page.width() - 53), 25});
+    place(m_chart, {0, ChartTop, page.width(), std::max(1, page.height() - ChartTop)});
 }
 
 void DifPage::DoSlitSizes(QObject *sender)
@@ -149,7 +149,7 @@ void DifPage::drawStrip()
     for (int i = 0; i < count; ++i) {
         pattern.push_back(m_chart->point(m_series1, i));
     }
-    const int w = m_strip->width();
+    const int w = m_strip->pictureWidth();
     Gdi::Bitmap bitmap(w, 25);
     Gdi::Canvas &c = bitmap.canvas();
     c.brush.color = Qt::black;

@@ -30,7 +30,7 @@ public:
     void drawStrip();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void layOut() override;
 
 private:
     QSlider *m_slits;

@@ -70,7 +70,7 @@ ResonancePage::ResonancePage(Session &session, QWidget *parent)
     // At rest unless a run is drawing the frames.
     connect(m_pic, &PaintBox::paint, this, [this] {
         if (!this->session().isAnimating()) {
-            Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), 0);
+            Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->pictureHeight(), 0);
         }
     });
 
@@ -89,12 +89,12 @@ void ResonancePage::startUp()
     ResDampingHsbChange();
 }
 
-void ResonancePage::resizeEvent(QResizeEvent *event)
+void ResonancePage::layOut()
 {
-    TopicPage::resizeEvent(event);
-    const int below = std::max(1, height() - StripHeight);
-    m_pic->setGeometry(0, StripHeight, 48, below);
-    m_chart->setGeometry(48, StripHeight, std::max(1, width() - 48), below);
+    const QSize page = logicalSize();
+    const int below = std::max(1, page.height() - StripHeight);
+    place(m_pic, {0, StripHeight, 48, below});
+    place(m_chart, {48, StripHeight, std::max(1, page.width() - 48), below});
 }
 
 void ResonancePage::DrawResonanceCurve()
@@ -132,7 +132,7 @@ void ResonancePage::ResStartBtnClick()
             phase = 0;
         }
         const double x = a * std::sin(phase);
-        Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), x);
+        Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->pictureHeight(), x);
         Q_EMIT frameDrawn(x);
         ++n;
         if (!pacer.endFrame(session().speed(AnimSpeed::Resonance))) {
@@ -145,7 +145,7 @@ void ResonancePage::ResStartBtnClick()
 void ResonancePage::stopped()
 {
     // The stopped resonator rests at its centre.
-    Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->height(), 0);
+    Resonance::DrawResonator(m_pic->canvas(), PictureWidth, m_pic->pictureHeight(), 0);
 }
 
 bool ResonancePage::printChart(QPrinter &printer, QString *error)

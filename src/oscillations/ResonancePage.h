@@ -32,7 +32,7 @@ Q_SIGNALS:
     void frameDrawn(double x);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void layOut() override;
     void stopped() override;
 
 private:

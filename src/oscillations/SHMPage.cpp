@@ -121,12 +121,12 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
     });
 }
 
-void SHMPage::resizeEvent(QResizeEvent *event)
+void SHMPage::layOut()
 {
-    TopicPage::resizeEvent(event);
-    const int below = std::max(1, height() - StripHeight);
-    m_pic->setGeometry(0, StripHeight, 30, below);
-    m_chart->setGeometry(30, StripHeight, std::max(1, width() - 30), below);
+    const QSize page = logicalSize();
+    const int below = std::max(1, page.height() - StripHeight);
+    place(m_pic, {0, StripHeight, 30, below});
+    place(m_chart, {30, StripHeight, std::max(1, page.width() - 30), below});
 }
 
 void SHMPage::firstShow()
@@ -138,7 +138,7 @@ void SHMPage::firstShow()
 
 void SHMPage::drawMass(double x)
 {
-    m_massRect = SHM::DrawMassSpring(m_pic->canvas(), m_pic->width(), m_pic->height(), x);
+    m_massRect = SHM::DrawMassSpring(m_pic->canvas(), m_pic->pictureWidth(), m_pic->pictureHeight(), x);
 }
 
 void SHMPage::fillSeries(double k, double m, double b)
@@ -181,8 +181,8 @@ void SHMPage::UpdateGraphTimescale(int seconds)
 
 void SHMPage::shmStartBtnClick()
 {
-    const int w = m_pic->width();
-    const int h = m_pic->height();
+    const int w = m_pic->pictureWidth();
+    const int h = m_pic->pictureHeight();
     auto &run = session();
     runStarted();
     double xprev = m_chart->point(m_series4, 0).y();
@@ -230,7 +230,7 @@ void SHMPage::SHMpicMouseMove(int x, int y)
     if (m_buttonDown == 0) {
         return;
     }
-    const double displacement = SHM::MouseYToDisplacement(m_pic->width(), m_pic->height(), y);
+    const double displacement = SHM::MouseYToDisplacement(m_pic->pictureWidth(), m_pic->pictureHeight(), y);
     if (displacement >= -10 && displacement <= 10) {
         m_x0 = displacement;
         UpdateSHMgraph();

@@ -43,7 +43,7 @@ public:
 
 protected:
     void stopped() override;
-    void resizeEvent(QResizeEvent *event) override;
+    void layOut() override;
 
 private:
     void SHMpicMouseDown(int x, int y);

@@ -1,6 +1,48 @@
 #include "shell/TopicPage.h"
 
+#include "chart/Chart.h"
+#include "gdi/PaintBox.h"
+
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLayout>
+
+#include <cmath>
+
+namespace {
+
+// A rectangle `zoom` times as large, its edges rounded so that controls that
+// touch or keep apart at 100% still do.
+QRect zoomed(const QRect &r, qreal zoom)
+{
+    const int left = qRound(r.x() * zoom);
+    const int top = qRound(r.y() * zoom);
+    return {left, top, qRound((r.x() + r.width()) * zoom) - left, qRound((r.y() + r.height()) * zoom) - top};
+}
+
+QFont zoomed(QFont font, qreal zoom)
+{
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * zoom)));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    }
+    return font;
+}
+
+// Controls whose inner parts their own code arranges.
+bool arrangesItsOwnParts(const QWidget *w)
+{
+    return qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+           || qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSlider *>(w)
+           || qobject_cast<const QAbstractButton *>(w) || qobject_cast<const PaintBox *>(w)
+           || qobject_cast<const Chart *>(w);
+}
+
+} // namespace
 
 TopicPage::TopicPage(Session &session, int topic, QWidget *parent)
     : QWidget(parent)
@@ -39,4 +81,94 @@ void TopicPage::showStopped()
         m_startButton->setEnabled(true);
         m_stopButton->setEnabled(false);
     }
+}
+
+QSize TopicPage::logicalSize() const
+{
+    return m_zoom == 1 ? size() : QSize(qRound(width() / m_zoom), qRound(height() / m_zoom));
+}
+
+void TopicPage::captureControls(QWidget *parent)
+{
+    for (QObject *child : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w || w->isWindow()) {
+            continue;
+        }
+        const bool inLayout = parent->layout() && parent->layout()->indexOf(w) >= 0;
+        const auto *button = qobject_cast<const QAbstractButton *>(w);
+        m_controls.push_back({w, w->geometry(), w->font(), button ? button->iconSize() : QSize(),
+                              !inLayout && !m_placed.contains(w), w->testAttribute(Qt::WA_SetFont)});
+        if (!arrangesItsOwnParts(w)) {
+            captureControls(w);
+        }
+    }
+}
+
+QSize TopicPage::extent()
+{
+    if (!m_captured) {
+        setZoom(m_zoom); // records the controls at 100%
+    }
+    QRect all(QPoint(0, 0), SmallestPage);
+    for (const ControlAt100 &c : m_controls) {
+        if (c.control && c.moves && c.control->parentWidget() == this && !c.control->isHidden()
+            && !m_placed.contains(c.control)) {
+            all |= c.geometry;
+        }
+    }
+    return {all.right() + 1, all.bottom() + 1};
+}
+
+void TopicPage::setZoom(qreal zoom)
+{
+    if (zoom <= 0 || (m_captured && zoom == m_zoom)) {
+        return;
+    }
+    if (!m_captured) {
+        // The controls as the page built them are its 100% layout.
+        m_captured = true;
+        m_pageFont = font();
+        m_pageOwnFont = testAttribute(Qt::WA_SetFont);
+        captureControls(this);
+    }
+    m_zoom = zoom;
+    if (zoom == 1 && !m_pageOwnFont) {
+        setFont(QFont()); // inherits the window's font again
+    } else {
+        setFont(zoomed(m_pageFont, zoom));
+    }
+    for (const ControlAt100 &c : m_controls) {
+        QWidget *w = c.control;
+        if (!w) {
+            continue;
+        }
+        if (c.moves) {
+            w->setGeometry(zoomed(c.geometry, zoom));
+        }
+        if (c.ownFont) {
+            w->setFont(zoomed(c.font, zoom));
+        }
+        if (auto *button = qobject_cast<QAbstractButton *>(w); button && c.iconSize.isValid()) {
+            button->setIconSize(c.iconSize * zoom);
+        }
+        if (auto *picture = qobject_cast<PaintBox *>(w)) {
+            picture->setZoom(zoom);
+        } else if (auto *chart = qobject_cast<Chart *>(w)) {
+            chart->setZoom(zoom);
+        }
+    }
+    layOut();
+}
+
+void TopicPage::place(QWidget *control, const QRect &logical)
+{
+    m_placed.insert(control);
+    control->setGeometry(zoomed(logical, m_zoom));
+}
+
+void TopicPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
 }

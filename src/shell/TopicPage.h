@@ -3,9 +3,13 @@
 #include "shell/GraphCommands.h"
 #include "shell/Session.h"
 
+#include <QFont>
+#include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class Chart;
 class QAbstractButton;
@@ -58,6 +62,20 @@ public:
     // the page has a speed setting.
     virtual bool showsAnimationMenu() const { return speedSetting().has_value(); }
 
+    // Shows the whole page `zoom` times its size: every control's position,
+    // size and font, and every picture (still drawn one picture pixel per
+    // unzoomed pixel).
+    void setZoom(qreal zoom);
+    qreal zoom() const { return m_zoom; }
+    // The page's size in unzoomed pixels.
+    QSize logicalSize() const;
+    // The unzoomed size that shows every control of the page, at least
+    // `SmallestPage`; a page that lays charts out from its size fills the rest.
+    QSize extent();
+    // Every page fits the page area of a 640 x 480 screen, the smallest screen
+    // the layout is made for.
+    static constexpr QSize SmallestPage{330, 400};
+
 protected:
     Session &session() const { return m_session; }
 
@@ -70,8 +88,33 @@ protected:
     // What a page does after its stop button ended the loops; nothing by default.
     virtual void stopped() { }
 
+    // Lays out the controls that follow the page's size (charts, strips),
+    // through `place`; called on every resize and zoom.
+    virtual void layOut() { }
+    // Puts a control at a rectangle given in unzoomed pixels.
+    void place(QWidget *control, const QRect &logical);
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    // A control's place and font at 100%, as the page built it.
+    struct ControlAt100
+    {
+        QPointer<QWidget> control;
+        QRect geometry;
+        QFont font;
+        QSize iconSize;
+        bool moves = true; // the page area positions it (not a layout, not layOut)
+        bool ownFont = false; // its font was set on it, not inherited
+    };
+    void captureControls(QWidget *parent);
+
     Session &m_session;
+    std::vector<ControlAt100> m_controls;
+    QSet<QWidget *> m_placed;
+    QFont m_pageFont;
+    bool m_pageOwnFont = false;
+    bool m_captured = false;
+    qreal m_zoom = 1;
     int m_topic;
     QAbstractButton *m_startButton = nullptr;
     QAbstractButton *m_stopButton = nullptr;

@@ -68,7 +68,7 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
     }
 
     connect(m_keyPic, &PaintBox::paint, this,
-            [this] { Sound::DrawKeyboard(m_keyPic->canvas(), m_keyPic->width(), m_keyPic->height()); });
+            [this] { Sound::DrawKeyboard(m_keyPic->canvas(), m_keyPic->pictureWidth(), m_keyPic->pictureHeight()); });
     connect(m_wavePic, &PaintBox::paint, this, &SoundPage::drawWave);
     connect(m_frequency, &QSlider::valueChanged, this, &SoundPage::FrequencySBChange);
     connect(m_keyPic, &PaintBox::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {

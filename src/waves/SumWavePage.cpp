@@ -104,10 +104,10 @@ void SumWavePage::startUp()
     InitSumSeries();
 }
 
-void SumWavePage::resizeEvent(QResizeEvent *event)
+void SumWavePage::layOut()
 {
-    TopicPage::resizeEvent(event);
-    m_chart->setGeometry(0, Panel6Height, width(), std::max(1, height() - Panel6Height));
+    const QSize page = logicalSize();
+    place(m_chart, {0, Panel6Height, page.width(), std::max(1, page.height() - Panel6Height)});
 }
 
 std::array<QString, 3> SumWavePage::settingTexts() const

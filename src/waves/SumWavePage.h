@@ -41,7 +41,7 @@ public:
     void N360degrees1Click(int tag);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void layOut() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "shell/HtmlViewer.h"
 #include "shell/PrintPreview.h"
 #include "shell/TextPane.h"
+#include "shell/Zoom.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -35,11 +36,15 @@ namespace Snapshot {
 
 namespace {
 
-const QStringList KnownActions{QStringLiteral("--screen"), QStringLiteral("--topic"),   QStringLiteral("--set"),
-                               QStringLiteral("--menu"),   QStringLiteral("--click"),   QStringLiteral("--click-right"),
-                               QStringLiteral("--press"),  QStringLiteral("--release"), QStringLiteral("--move"),
-                               QStringLiteral("--grab"),   QStringLiteral("--text"),    QStringLiteral("--series"),
-                               QStringLiteral("--pdf"),    QStringLiteral("--link")};
+const QStringList KnownActions{
+    QStringLiteral("--screen"),      QStringLiteral("--topic"),   QStringLiteral("--set"),
+    QStringLiteral("--menu"),        QStringLiteral("--click"),   QStringLiteral("--click-right"),
+    QStringLiteral("--press"),       QStringLiteral("--release"), QStringLiteral("--move"),
+    QStringLiteral("--grab"),        QStringLiteral("--text"),    QStringLiteral("--series"),
+    QStringLiteral("--pdf"),         QStringLiteral("--link"),    QStringLiteral("--zoom"),
+    QStringLiteral("--grab-screen"), QStringLiteral("--maximize")};
+// Actions that take no value.
+const QStringList Flags{QStringLiteral("--maximize")};
 
 // Set by --pdf: print dialogs print all pages to this file instead of being
 // cancelled, and a print preview that opens prints there and closes.
@@ -262,12 +267,15 @@ void mouse(TMainFrm &window, const QString &kind, const QString &value)
     }
 }
 
-void grab(TMainFrm &window, const QString &value)
+// --grab: a picture's surface, one pixel per logical pixel; --grab-screen:
+// the control as shown, in device pixels at the page's zoom.
+void grab(TMainFrm &window, const QString &value, bool asShown)
 {
     const auto [name, file] = splitAssign(value);
     QWidget *w = findWidget(window, name);
     QImage image;
-    if (auto *box = qobject_cast<PaintBox *>(w)) {
+    auto *box = qobject_cast<PaintBox *>(w);
+    if (box && !asShown) {
         box->ensurePainted();
         image = box->surface();
     } else {
@@ -385,7 +393,11 @@ QString usage()
         "  --click NAME[@X,Y]      left click (centre when no position is given)\n"
         "  --click-right NAME[@X,Y] right click\n"
         "  --press NAME@X,Y  --release NAME@X,Y  --move NAME@X,Y   left button\n"
-        "  --grab NAME=FILE.png    save the control's picture (MainFrm: the whole window)\n"
+        "  --grab NAME=FILE.png    save the control's picture (MainFrm: the whole window); a picture\n"
+        "                          as drawn, one pixel per logical pixel, at any zoom\n"
+        "  --grab-screen NAME=FILE.png  save the control as shown on screen, in device pixels\n"
+        "  --zoom PERCENT          zoom the page as the View menu does (100 125 150 175 200 250 300 400)\n"
+        "  --maximize              maximise the window on the --screen\n"
         "  --text NAME             print NAME=its text (caption: the window caption; a text browser:\n"
         "                          its page's file name or URL with any anchor)\n"
         "  --link NAME=URL         follow URL in the text browser NAME (Viewer, HelpBrowser) as a click\n"
@@ -403,6 +415,10 @@ std::optional<Script> parse(const QStringList &arguments, QString *error)
         if (!KnownActions.contains(name)) {
             *error = QStringLiteral("unknown action '%1'").arg(name);
             return std::nullopt;
+        }
+        if (Flags.contains(name)) {
+            script.actions.push_back({name, QString()});
+            continue;
         }
         if (i + 1 >= arguments.size()) {
             *error = QStringLiteral("'%1' needs a value").arg(name);
@@ -439,8 +455,19 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
                 setControl(window, name, value);
             } else if (action.name == QLatin1String("--menu")) {
                 triggerMenu(window, action.value);
-            } else if (action.name == QLatin1String("--grab")) {
-                grab(window, action.value);
+            } else if (action.name == QLatin1String("--grab") || action.name == QLatin1String("--grab-screen")) {
+                grab(window, action.value, action.name == QLatin1String("--grab-screen"));
+            } else if (action.name == QLatin1String("--zoom")) {
+                const int percent = toInt(action.value, QStringLiteral("--zoom"));
+                if (!Zoom::isStep(percent)) {
+                    throw Failure{QStringLiteral("zoom %1 is not one of the View menu's steps").arg(percent)};
+                }
+                window.setPageZoom(percent);
+            } else if (action.name == QLatin1String("--maximize")) {
+                // As a window manager maximises: the work area of the screen laid out for.
+                window.setWindowState(window.windowState() | Qt::WindowMaximized);
+                settle(window);
+                window.setGeometry(QRect(QPoint(0, 0), script.screen - QSize(0, 40)));
             } else if (action.name == QLatin1String("--text")) {
                 printText(window, action.value, out);
             } else if (action.name == QLatin1String("--series")) {

@@ -1,0 +1,234 @@
+// The page's zoom as a teacher uses it on a projector: menu steps and keys,
+// pictures shown as exact blocks and answering the mouse at any zoom, controls
+// kept apart, fit to window following the window, full screen, and the
+// splitter's widths kept in unzoomed pixels.
+#include "MainFrmFixture.h"
+#include "app/MainFrm.h"
+#include "app/TopicRegistry.h"
+#include "chart/Chart.h"
+#include "gdi/PaintBox.h"
+#include "shell/TopicPage.h"
+#include "shell/Zoom.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QSplitter>
+#include <QTest>
+
+namespace {
+
+void trigger(const Fixture &f, const char *name)
+{
+    f.window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+}
+
+// The controls a user sees on the page: its own widgets and those of its
+// panels and groups, not the inner parts of sliders, lists or charts.
+QList<QWidget *> pageControls(QWidget *page)
+{
+    QList<QWidget *> controls;
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        const QWidget *parent = w->parentWidget();
+        const bool inner = parent != page && !parent->inherits("QFrame") && !parent->inherits("QGroupBox")
+                           && QByteArray(parent->metaObject()->className()) != "QWidget";
+        if (!inner && w->isVisibleTo(page) && !w->isWindow()) {
+            controls << w;
+        }
+    }
+    return controls;
+}
+
+} // namespace
+
+class TestZoom : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void stepsAndKeys()
+    {
+        Fixture f;
+        f.chooseTopic(1);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        const auto key = [&](Qt::Key k) { QTest::keyClick(f.window.get(), k, Qt::ControlModifier); };
+        key(Qt::Key_Plus);
+        QCOMPARE(f.window->zoomPercent(), 125);
+        key(Qt::Key_Equal);
+        QCOMPARE(f.window->zoomPercent(), 150);
+        key(Qt::Key_Minus);
+        QCOMPARE(f.window->zoomPercent(), 125);
+        key(Qt::Key_0);
+        QCOMPARE(f.window->zoomPercent(), 100);
+        key(Qt::Key_Minus);
+        QCOMPARE(f.window->zoomPercent(), 100);
+        for (int i = 0; i < 10; ++i) {
+            trigger(f, "ZoomIn1");
+        }
+        QCOMPARE(f.window->zoomPercent(), 400);
+        QCOMPARE(f.window->page(1)->zoom(), 4.0);
+    }
+
+    // At 200% every surface pixel of a picture is an exact 2 x 2 block on
+    // screen; at 150% the control is 1.5 times the size, scaled smoothly.
+    void picturesShowTheirSurface()
+    {
+        Fixture f;
+        f.chooseTopic(1);
+        auto *fringes = f.window->findChild<PaintBox *>(QStringLiteral("FringePic"));
+        const QSize at100 = fringes->size();
+        f.window->setPageZoom(200);
+        QCOMPARE(fringes->size(), at100 * 2);
+        QCOMPARE(fringes->pictureSize(), at100);
+        fringes->ensurePainted();
+        const QImage surface = fringes->surface().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = fringes->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), surface.size() * 2);
+        QCOMPARE(shown, surface.scaled(surface.size() * 2));
+        f.window->setPageZoom(150);
+        QVERIFY(qAbs(fringes->width() - 1.5 * at100.width()) <= 1
+                && qAbs(fringes->height() - 1.5 * at100.height()) <= 1);
+        QCOMPARE(fringes->pictureSize(), at100);
+    }
+
+    // A press on the fringe picture shows the marker line where it was pressed:
+    // the same surface at 150% and 200% as at 100% for the same picture pixel.
+    void mouseFindsTheSamePixel_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::newRow("150%") << 150;
+        QTest::newRow("200%") << 200;
+    }
+    void mouseFindsTheSamePixel()
+    {
+        QFETCH(int, percent);
+        const QPoint pixel(123, 30);
+        const auto pressed = [&](int zoom) {
+            Fixture f;
+            f.chooseTopic(1);
+            f.window->setPageZoom(zoom);
+            auto *fringes = f.window->findChild<PaintBox *>(QStringLiteral("FringePic"));
+            const qreal z = zoom / 100.0;
+            // The middle of the pixel's block on screen.
+            const QPoint at((QPointF(pixel) * z + QPointF(z - 1, z - 1) / 2).toPoint());
+            fringes->ensurePainted();
+            QTest::mousePress(fringes, Qt::LeftButton, {}, at); // the marker shows while the button is down
+            return fringes->surface().copy();
+        };
+        const QImage at100 = pressed(100);
+        QVERIFY(at100 != [] {
+            Fixture f;
+            f.chooseTopic(1);
+            auto *fringes = f.window->findChild<PaintBox *>(QStringLiteral("FringePic"));
+            fringes->ensurePainted();
+            return fringes->surface().copy();
+        }()); // the press changed the picture
+        QCOMPARE(pressed(percent), at100);
+    }
+
+    // Controls that keep apart at 100% keep apart at every step, and a text
+    // that fits its control at 100% still fits.
+    void controlsKeepApartAndFit()
+    {
+        Fixture f;
+        QStringList faults;
+        for (int topic = 1; topic <= Topics::Count; ++topic) {
+            f.chooseTopic(topic);
+            TopicPage *page = f.window->page(topic);
+            QHash<QWidget *, QRect> at100;
+            QSet<QWidget *> fitting;
+            f.window->setPageZoom(100);
+            const QList<QWidget *> controls = pageControls(page);
+            for (QWidget *w : controls) {
+                at100[w] = w->geometry();
+                if (auto *label = qobject_cast<QLabel *>(w);
+                    label && !label->text().isEmpty() && label->sizeHint().width() <= label->width()) {
+                    fitting << w;
+                }
+            }
+            for (int step : Zoom::Steps) {
+                f.window->setPageZoom(step);
+                for (QWidget *a : controls) {
+                    for (QWidget *b : controls) {
+                        if (a < b && a->parentWidget() == b->parentWidget() && !at100[a].intersects(at100[b])
+                            && a->geometry().intersects(b->geometry())) {
+                            faults << QStringLiteral("topic %1 at %2%: %3 overlaps %4")
+                                          .arg(topic)
+                                          .arg(step)
+                                          .arg(a->objectName(), b->objectName());
+                        }
+                    }
+                    if (fitting.contains(a) && static_cast<QLabel *>(a)->sizeHint().width() > a->width()) {
+                        faults << QStringLiteral("topic %1 at %2%: \"%3\" no longer fits")
+                                      .arg(topic)
+                                      .arg(step)
+                                      .arg(static_cast<QLabel *>(a)->text());
+                    }
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // On a maximised 1920 x 1080 screen "Fit to window" makes the pictures and
+    // charts far larger, follows the window as it is resized, and ends when
+    // the user picks a zoom.
+    void fitToWindowFollowsTheWindow()
+    {
+        Fixture f(QSize(1920, 1080));
+        f.window->setGeometry(0, 0, 1920, 1040);
+        f.chooseTopic(1);
+        auto *fringes = f.window->findChild<PaintBox *>(QStringLiteral("FringePic"));
+        const int fringes100 = fringes->width();
+        trigger(f, "ZoomFit1");
+        QTRY_VERIFY(fringes->width() >= 1.6 * fringes100);
+        const int fitted = f.window->zoomPercent();
+
+        f.chooseTopic(2);
+        const int chart100 = 460;
+        QTRY_VERIFY(f.window->page(2)->chart()->width() >= 1.6 * chart100);
+
+        f.chooseTopic(1);
+        f.window->resize(1000, 700);
+        QTRY_VERIFY(f.window->zoomPercent() < fitted);
+        trigger(f, "ZoomIn1");
+        QVERIFY(!f.window->findChild<QAction *>(QStringLiteral("ZoomFit1"))->isChecked());
+        const int chosen = f.window->zoomPercent();
+        f.window->resize(1900, 1000);
+        QApplication::processEvents();
+        QCOMPARE(f.window->zoomPercent(), chosen);
+    }
+
+    void fullScreenAndBack()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto *action = f.window->findChild<QAction *>(QStringLiteral("FullScreen1"));
+        QCOMPARE(action->shortcut(), QKeySequence(Qt::Key_F11));
+        action->trigger();
+        QTRY_VERIFY(f.window->isFullScreen());
+        QTest::keyClick(f.window.get(), Qt::Key_Escape);
+        QTRY_VERIFY(!f.window->isFullScreen());
+        QVERIFY(!action->isChecked());
+    }
+
+    // A width dragged at 150% is kept in unzoomed pixels and comes back at
+    // whatever zoom the topic is shown.
+    void splitterWidthsInUnzoomedPixels()
+    {
+        Fixture f;
+        f.chooseTopic(5);
+        f.window->setPageZoom(150);
+        auto *splitter = f.window->findChild<QSplitter *>(QStringLiteral("Splitter1"));
+        QTRY_VERIFY(f.window->mainPCWidth() > Topics::info(5).width); // the zoomed page takes more room
+        splitter->setSizes({480, splitter->width() - 480 - splitter->handleWidth()});
+        f.window->StoreTopicWidth();
+        QCOMPARE(f.window->topicWidth(5), 320);
+        f.chooseTopic(4);
+        f.window->setPageZoom(100);
+        f.chooseTopic(5);
+        QTRY_COMPARE(f.window->mainPCWidth(), 320);
+    }
+};
+
+QTEST_MAIN(TestZoom)
+#include "tst_zoom.moc"
