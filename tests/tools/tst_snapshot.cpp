@@ -66,6 +66,8 @@ private Q_SLOTS:
         QTest::newRow("refused try: link")
             << QStringList{QStringLiteral("--link"), QStringLiteral("Viewer=try:6?NoSuchHsb=2")}
             << QStringLiteral("refused the link");
+        QTest::newRow("zoom between steps")
+            << QStringList{QStringLiteral("--zoom"), QStringLiteral("110")} << QStringLiteral("not one of");
         QTest::newRow("not a chart") << QStringList{QStringLiteral("--series"), QStringLiteral("MainPC=/tmp/x.csv")}
                                      << QStringLiteral("not a chart");
     }
@@ -105,6 +107,33 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         const QImage image(file);
         QCOMPARE(image.size(), QSize(800, 600));
+    }
+
+    // On a maximised 1920 x 1080 screen at 200%, a picture as shown is its
+    // surface with every pixel a 2 x 2 block, exactly.
+    void grabOnScreenAtTwiceTheSize_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("fringes") << 1 << "FringePic";
+        QTest::newRow("ripple tank") << 12 << "Rippic";
+        QTest::newRow("gamma") << 10 << "GammaPic";
+    }
+    void grabOnScreenAtTwiceTheSize()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, picture);
+        QTemporaryDir dir;
+        const QString drawn = dir.filePath(QStringLiteral("drawn.png"));
+        const QString shown = dir.filePath(QStringLiteral("shown.png"));
+        const Run r = snap({QStringLiteral("--screen"), QStringLiteral("1920,1080"), QStringLiteral("--maximize"),
+                            QStringLiteral("--topic"), QString::number(topic), QStringLiteral("--zoom"),
+                            QStringLiteral("200"), QStringLiteral("--grab"), picture + QLatin1Char('=') + drawn,
+                            QStringLiteral("--grab-screen"), picture + QLatin1Char('=') + shown});
+        QCOMPARE(r.code, 0);
+        const QImage surface = QImage(drawn).convertToFormat(QImage::Format_RGB32);
+        const QImage screen = QImage(shown).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(screen, surface.scaled(surface.size() * 2));
     }
 
     void seriesOfAChart()
