@@ -26,6 +26,7 @@ public:
     void error(QWidget *, const QString &) override { }
     bool choosePrinter(QWidget *, QPrinter &, bool, int, int) override { return false; }
     void openExternal(const QUrl &) override { }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
 };
 
 class NoHelp : public HelpSystem

@@ -2,6 +2,8 @@
 
 #include "app/TopicRegistry.h"
 #include "chart/Chart.h"
+#include "chart/ChartData.h"
+#include "gdi/GdiMath.h"
 #include "shell/About.h"
 #include "shell/Accelerators.h"
 #include "shell/AnimSpd.h"
@@ -23,6 +25,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -30,6 +33,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -241,6 +245,11 @@ void TMainFrm::createMenus()
     connect(graph, &QMenu::aboutToShow, this, &TMainFrm::Graph1Click);
     connect(PageControls::menuItem(graph, "Print1", tr("Print")), &QAction::triggered, this, &TMainFrm::Print1Click);
     connect(PageControls::menuItem(graph, "Copy1", tr("Copy")), &QAction::triggered, this, &TMainFrm::Copy1Click);
+    QAction *copyData = PageControls::menuItem(graph, "CopyData1", tr("Copy data"));
+    copyData->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copyData, &QAction::triggered, this, &TMainFrm::CopyDataClick);
+    connect(PageControls::menuItem(graph, "SaveData1", tr("Save data...")), &QAction::triggered, this,
+            &TMainFrm::SaveDataClick);
     QAction *crosshair = PageControls::menuItem(graph, "Showcrosshair1", tr("Show crosshair"));
     crosshair->setCheckable(true);
     connect(crosshair, &QAction::toggled, this, [this](bool on) { m_session.showCrosshair = on; });
@@ -644,6 +653,8 @@ void TMainFrm::Graph1Click()
     };
     enable("Print1", state.print);
     enable("Copy1", state.copy);
+    enable("CopyData1", state.copy);
+    enable("SaveData1", state.copy);
     enable("Showcrosshair1", state.crosshair);
     enable("timescale1", state.timeScale);
     enable("Xaxis1", state.xAxisRange);
@@ -672,6 +683,46 @@ void TMainFrm::Copy1Click()
     if (page && page->chart() && page->graphCommands().copy) {
         page->chart()->copyToClipboard();
     }
+}
+
+void TMainFrm::CopyDataClick()
+{
+    TopicPage *page = activePage();
+    if (!page || !page->chart() || !page->graphCommands().copy) {
+        return;
+    }
+    // Pasted into a spreadsheet the numbers must read as numbers: the
+    // desktop's decimal separator, no group separators.
+    QLocale desktop;
+    desktop.setNumberOptions(QLocale::OmitGroupSeparator);
+    QGuiApplication::clipboard()->setText(ChartData::tabSeparated(page->chart()->dataTable(desktop)));
+}
+
+void TMainFrm::SaveDataClick()
+{
+    TopicPage *page = activePage();
+    if (!page || !page->chart() || !page->graphCommands().copy) {
+        return;
+    }
+    // Named after the topic's page: "yds.csv" for Young's double slits.
+    const QString name = QString::fromLatin1(Topics::info(page->topic()).textPage).section(QLatin1Char('.'), 0, -2);
+    const QString suggested = QDir::home().filePath(name.toLower() + QStringLiteral(".csv"));
+    const QString file = m_dialogs->saveFileName(this, tr("Save data"), suggested,
+                                                 tr("Comma-separated values (*.csv)"));
+    if (file.isEmpty()) {
+        return;
+    }
+    // The file always uses the point, whatever the desktop's locale; it is
+    // written whole or not at all.
+    QSaveFile out(file);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(ChartData::csv(page->chart()->dataTable(Gdi::numberLocale())).toUtf8());
+        if (out.commit()) {
+            return;
+        }
+    }
+    m_dialogs->error(this,
+                     tr("Cannot save the data to \"%1\". %2").arg(QDir::toNativeSeparators(file), out.errorString()));
 }
 
 void TMainFrm::timescale1Click()

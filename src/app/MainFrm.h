@@ -75,6 +75,9 @@ public:
     void Graph1Click();
     void Print1Click();
     void Copy1Click();
+    // Graph > "Copy data" and "Save data...": the chart's numbers for a spreadsheet.
+    void CopyDataClick();
+    void SaveDataClick();
     void timescale1Click();
     void UpdateGraphTimescale(QAction *sender);
     void Xaxis1Click();

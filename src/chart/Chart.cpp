@@ -1,5 +1,6 @@
 #include "chart/Chart.h"
 
+#include "chart/ChartData.h"
 #include "gdi/GdiMath.h"
 #include "gdi/ScreenReader.h"
 
@@ -627,6 +628,24 @@ void Chart::render(ChartPainter &target, const QRect &rect)
     applyZoom(m_zoom);
     // Rendering laid the chart out at the printed size; lay it out again for the screen.
     queueReplot();
+}
+
+QList<QStringList> Chart::dataTable(const QLocale &numbers) const
+{
+    QList<ChartData::Series> series;
+    for (int i = 0; i < m_plot->graphCount(); ++i) {
+        const QCPGraph *graph = m_plot->graph(i);
+        if (graph->data()->isEmpty()) {
+            continue;
+        }
+        ChartData::Series s{graph->name().isEmpty() ? tr("curve %1").arg(i + 1) : graph->name(), {}};
+        for (const QCPGraphData &p : *graph->data()) {
+            s.points << QPointF(p.key, p.value);
+        }
+        series << s;
+    }
+    const QString xTitle = m_plot->xAxis->label();
+    return ChartData::table(xTitle.isEmpty() ? QStringLiteral("x") : xTitle, series, numbers);
 }
 
 void Chart::copyToClipboard()

@@ -103,6 +103,10 @@ public:
     // Puts the chart on the clipboard at its full size on a white background:
     // an SVG picture and a PNG image.
     void copyToClipboard();
+    // The chart's numbers as a table (see ChartData): the x column headed with
+    // the bottom axis's title, each series with its name; series without
+    // points are left out.
+    QList<QStringList> dataTable(const QLocale &numbers) const;
 
 Q_SIGNALS:
     void zoomed();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -33,4 +34,10 @@ bool MessageBoxDialogs::choosePrinter(QWidget *parent, QPrinter &printer, bool p
 void MessageBoxDialogs::openExternal(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
+}
+
+QString MessageBoxDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                        const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }

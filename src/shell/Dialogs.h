@@ -24,6 +24,10 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer, bool pageRange, int minPage, int maxPage) = 0;
     // Opens a web or mail address in the desktop's own program.
     virtual void openExternal(const QUrl &url) = 0;
+    // The desktop's save dialog; the file name chosen, empty when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                 const QString &filter)
+        = 0;
 };
 
 class MessageBoxDialogs : public Dialogs
@@ -34,4 +38,6 @@ public:
     void error(QWidget *parent, const QString &text) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer, bool pageRange, int minPage, int maxPage) override;
     void openExternal(const QUrl &url) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                         const QString &filter) override;
 };

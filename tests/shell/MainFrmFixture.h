@@ -38,6 +38,9 @@ public:
     void error(QWidget *, const QString &text) override { errors << text; }
     QList<QUrl> opened;
     void openExternal(const QUrl &url) override { opened << url; }
+    // The file name the save dialog "chooses"; empty: cancelled.
+    QString saveTo;
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return saveTo; }
     // When set, the print dialog "chooses" a PDF file of that name, and the
     // range when `fromPage` is set.
     int fromPage = 0;

@@ -15,10 +15,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +28,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
@@ -37,12 +40,12 @@ namespace Snapshot {
 namespace {
 
 const QStringList KnownActions{
-    QStringLiteral("--screen"),      QStringLiteral("--topic"),   QStringLiteral("--set"),
-    QStringLiteral("--menu"),        QStringLiteral("--click"),   QStringLiteral("--click-right"),
-    QStringLiteral("--press"),       QStringLiteral("--release"), QStringLiteral("--move"),
-    QStringLiteral("--grab"),        QStringLiteral("--text"),    QStringLiteral("--series"),
-    QStringLiteral("--pdf"),         QStringLiteral("--link"),    QStringLiteral("--zoom"),
-    QStringLiteral("--grab-screen"), QStringLiteral("--maximize")};
+    QStringLiteral("--screen"),      QStringLiteral("--topic"),    QStringLiteral("--set"),
+    QStringLiteral("--menu"),        QStringLiteral("--click"),    QStringLiteral("--click-right"),
+    QStringLiteral("--press"),       QStringLiteral("--release"),  QStringLiteral("--move"),
+    QStringLiteral("--grab"),        QStringLiteral("--text"),     QStringLiteral("--series"),
+    QStringLiteral("--pdf"),         QStringLiteral("--link"),     QStringLiteral("--zoom"),
+    QStringLiteral("--grab-screen"), QStringLiteral("--maximize"), QStringLiteral("--clipboard")};
 // Actions that take no value.
 const QStringList Flags{QStringLiteral("--maximize")};
 
@@ -63,6 +66,11 @@ public:
         return QMessageBox::No;
     }
     void error(QWidget *, const QString &text) override { m_err << "error box: " << text << '\n'; }
+    QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    {
+        m_err << "save dialog \"" << caption << "\" -> Cancel\n";
+        return {};
+    }
     bool choosePrinter(QWidget *, QPrinter &printer, bool, int, int) override
     {
         if (pdfFile.isEmpty()) {
@@ -404,7 +412,8 @@ QString usage()
         "                          does; relative URLs resolve against the page shown\n"
         "  --pdf FILE.pdf          from here on print dialogs print all pages to FILE.pdf, and a print\n"
         "                          preview that opens prints its pages there and closes\n"
-        "  --series NAME=FILE.csv  save a chart's series as rows series,index,x,y\n");
+        "  --series NAME=FILE.csv  save a chart's series as rows series,index,x,y\n"
+        "  --clipboard FILE        write the clipboard's text to FILE (UTF-8)\n");
 }
 
 std::optional<Script> parse(const QStringList &arguments, QString *error)
@@ -457,6 +466,12 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
                 triggerMenu(window, action.value);
             } else if (action.name == QLatin1String("--grab") || action.name == QLatin1String("--grab-screen")) {
                 grab(window, action.value, action.name == QLatin1String("--grab-screen"));
+            } else if (action.name == QLatin1String("--clipboard")) {
+                QSaveFile file(action.value);
+                if (!file.open(QIODevice::WriteOnly) || file.write(QGuiApplication::clipboard()->text().toUtf8()) < 0
+                    || !file.commit()) {
+                    throw Failure{QStringLiteral("cannot write '%1'").arg(action.value)};
+                }
             } else if (action.name == QLatin1String("--zoom")) {
                 const int percent = toInt(action.value, QStringLiteral("--zoom"));
                 if (!Zoom::isStep(percent)) {

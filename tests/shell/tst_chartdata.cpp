@@ -1,0 +1,134 @@
+// Chart numbers out to a spreadsheet: the table's layout, and Graph > "Copy
+// data" and "Save data..." through the window on every chart topic.
+#include "MainFrmFixture.h"
+#include "app/MainFrm.h"
+#include "chart/Chart.h"
+#include "chart/ChartData.h"
+#include "shell/TopicPage.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(QList<ChartData::Series>)
+
+class TestChartData : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void layout_data()
+    {
+        QTest::addColumn<QList<ChartData::Series>>("series");
+        QTest::addColumn<QString>("csv");
+        QTest::newRow("shared x: one x column")
+            << QList<ChartData::Series>{{QStringLiteral("displacement"), {{0, 1.5}, {0.25, -2}}},
+                                        {QStringLiteral("velocity"), {{0, 0}, {0.25, 3e-7}}}}
+            << QStringLiteral("time (s),displacement,velocity\r\n0,1.5,0\r\n0.25,-2,3e-07\r\n");
+        QTest::newRow("separate x: two columns each, padded")
+            << QList<ChartData::Series>{{QStringLiteral("a"), {{1, 2}}}, {QStringLiteral("b, c"), {{5, 6}, {7, 8}}}}
+            << QStringLiteral("a x,a y,b, c x,b, c y\r\n1,2,5,6\r\n,,7,8\r\n")
+                   .replace(QStringLiteral("b, c x,b, c y"), QStringLiteral("\"b, c x\",\"b, c y\""));
+    }
+    void layout()
+    {
+        QFETCH(QList<ChartData::Series>, series);
+        QFETCH(QString, csv);
+        QCOMPARE(ChartData::csv(ChartData::table(QStringLiteral("time (s)"), series, QLocale::c())), csv);
+    }
+
+    // Every point of every series of the four chart topics, as the chart
+    // holds it; under a decimal-comma desktop the clipboard has commas, the
+    // file always points.
+    void copyAndSaveThroughTheWindow_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::newRow("multiple slits") << 2;
+        QTest::newRow("superposition") << 8;
+        QTest::newRow("damped SHM") << 9;
+        QTest::newRow("resonance") << 14;
+    }
+    void copyAndSaveThroughTheWindow()
+    {
+        QFETCH(int, topic);
+        const QLocale desktop;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(desktop); });
+        Fixture f;
+        f.chooseTopic(topic);
+        Chart *chart = f.window->page(topic)->chart();
+        chart->replotNow();
+        f.window->Graph1Click();
+        auto *copy = f.window->findChild<QAction *>(QStringLiteral("CopyData1"));
+        QVERIFY(copy->isEnabled());
+        copy->trigger();
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+
+        QTemporaryDir dir;
+        f.dialogs->saveTo = dir.filePath(QStringLiteral("data.csv"));
+        f.window->findChild<QAction *>(QStringLiteral("SaveData1"))->trigger();
+        QFile file(f.dialogs->saveTo);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList rows = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), lines.size());
+
+        // Each non-empty series' points, in the table's columns.
+        const QLocale german(QLocale::German);
+        const bool shared = lines.constFirst().split(QLatin1Char('\t')).size() < 2 * chart->seriesCount();
+        int column = 1; // the first y column
+        for (int s = 0; s < chart->seriesCount(); ++s) {
+            if (chart->count(s) == 0) {
+                continue;
+            }
+            for (int i = 0; i < chart->count(s); ++i) {
+                const QStringList pasted = lines[i + 1].split(QLatin1Char('\t'));
+                const QStringList saved = rows[i + 1].split(QLatin1Char(','));
+                const QPointF p = chart->point(s, i);
+                bool ok = false;
+                QVERIFY(qAbs(german.toDouble(pasted[column], &ok) - p.y()) <= 1e-6 * std::max(1.0, qAbs(p.y())));
+                QVERIFY(ok);
+                QVERIFY(qAbs(saved[column].toDouble(&ok) - p.y()) <= 1e-6 * std::max(1.0, qAbs(p.y())));
+                QVERIFY(ok);
+                const int xColumn = shared ? 0 : column - 1;
+                QVERIFY(qAbs(saved[xColumn].toDouble() - p.x()) <= 1e-6 * std::max(1.0, qAbs(p.x())));
+            }
+            column += shared ? 1 : 2;
+        }
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QLatin1Char('.')));
+    }
+
+    // A file that cannot be written: a message naming it, and no file, whole or half.
+    void saveWhereNothingCanBeWritten_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("a folder that does not exist") << false;
+        QTest::newRow("a read-only folder") << true;
+    }
+    void saveWhereNothingCanBeWritten()
+    {
+        QFETCH(bool, readOnly);
+        Fixture f;
+        f.chooseTopic(8);
+        QTemporaryDir dir;
+        const QString folder = readOnly ? dir.path() : dir.filePath(QStringLiteral("missing"));
+        if (readOnly) {
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            if (QFile probe(dir.filePath(QStringLiteral("probe"))); probe.open(QIODevice::WriteOnly)) {
+                QSKIP("this user can write into read-only folders");
+            }
+        }
+        const auto writable = qScopeGuard(
+            [&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        f.dialogs->saveTo = QDir(folder).filePath(QStringLiteral("data.csv"));
+        f.window->SaveDataClick();
+        QCOMPARE(f.dialogs->errors.size(), 1);
+        QVERIFY(f.dialogs->errors[0].contains(QStringLiteral("data.csv")));
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestChartData)
+#include "tst_chartdata.moc"
