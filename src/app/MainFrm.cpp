@@ -16,6 +16,7 @@
 #include "shell/JumpObject.h"
 #include "shell/PageControls.h"
 #include "shell/ScreenLayout.h"
+#include "shell/SimulationPrint.h"
 #include "shell/TextPane.h"
 #include "shell/TopicPage.h"
 #include "shell/Zoom.h"
@@ -224,6 +225,9 @@ void TMainFrm::createMenus()
     file->setObjectName(QStringLiteral("File1"));
     connect(PageControls::menuItem(file, "Printtopic1", tr("Print topic")), &QAction::triggered, m_textPane,
             &TextPane::PrintTopicClick);
+    m_printSimulation = PageControls::menuItem(file, "Printsimulation1", tr("Print simulation"));
+    connect(m_printSimulation, &QAction::triggered, this, &TMainFrm::PrintSimulationClick);
+    connect(file, &QMenu::aboutToShow, this, [this] { m_printSimulation->setEnabled(activePage() != nullptr); });
     file->addSeparator();
     QAction *exit = PageControls::menuItem(file, "Exit1", tr("Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -682,6 +686,23 @@ void TMainFrm::Copy1Click()
     TopicPage *page = activePage();
     if (page && page->chart() && page->graphCommands().copy) {
         page->chart()->copyToClipboard();
+    }
+}
+
+void TMainFrm::PrintSimulationClick()
+{
+    TopicPage *page = activePage();
+    if (!page) {
+        return; // the start page has no simulation
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    if (!m_dialogs->choosePrinter(this, printer, false, 0, 0)) {
+        return;
+    }
+    QString error;
+    if (!SimulationPrint::print(printer, *page, Topics::caption(page->topic()), &error)) {
+        m_dialogs->error(this, error);
     }
 }
 

@@ -75,6 +75,8 @@ public:
     void Graph1Click();
     void Print1Click();
     void Copy1Click();
+    // File > "Print simulation": the page shown, its controls' values and the date.
+    void PrintSimulationClick();
     // Graph > "Copy data" and "Save data...": the chart's numbers for a spreadsheet.
     void CopyDataClick();
     void SaveDataClick();
@@ -147,6 +149,7 @@ private:
     bool m_fitting = false;
     bool m_wasMaximized = false;
     QAction *m_fitAction = nullptr;
+    QAction *m_printSimulation = nullptr;
     QAction *m_fullScreenAction = nullptr;
 
     TopicSplitter *m_splitter = nullptr;

@@ -1,7 +1,9 @@
-// Chart numbers out to a spreadsheet: the table's layout, and Graph > "Copy
-// data" and "Save data..." through the window on every chart topic.
+// What a student takes away for a report: chart numbers for a spreadsheet
+// (the table's layout, and Graph > "Copy data" and "Save data..." through the
+// window on every chart topic) and the printed simulation.
 #include "MainFrmFixture.h"
 #include "app/MainFrm.h"
+#include "app/TopicRegistry.h"
 #include "chart/Chart.h"
 #include "chart/ChartData.h"
 #include "shell/TopicPage.h"
@@ -10,13 +12,14 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QList<ChartData::Series>)
 
-class TestChartData : public QObject
+class TestDataOut : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -128,7 +131,27 @@ private Q_SLOTS:
         QVERIFY(f.dialogs->errors[0].contains(QStringLiteral("data.csv")));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
+
+    // The printed sheet names the topic and says what every control is set to.
+    void printSimulation()
+    {
+        Fixture f;
+        f.chooseTopic(1);
+        f.window->setPageZoom(150); // printed the same at any zoom
+        QTemporaryDir dir;
+        f.dialogs->printToFile = dir.filePath(QStringLiteral("simulation.pdf"));
+        auto *print = f.window->findChild<QAction *>(QStringLiteral("Printsimulation1"));
+        print->trigger();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {f.dialogs->printToFile, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(20000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        for (const QString &expected : {Topics::caption(1), QStringLiteral("0.50 mm"),
+                                        QStringLiteral("set slit separation: 50 (of 10 to 100)")}) {
+            QVERIFY2(printed.contains(expected), qPrintable(printed));
+        }
+    }
 };
 
-QTEST_MAIN(TestChartData)
-#include "tst_chartdata.moc"
+QTEST_MAIN(TestDataOut)
+#include "tst_dataout.moc"
