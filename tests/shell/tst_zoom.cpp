@@ -1,7 +1,8 @@
 // The page's zoom as a teacher uses it on a projector: menu steps and keys,
 // pictures shown as exact blocks and answering the mouse at any zoom, controls
-// kept apart, fit to window following the window, full screen, and the
-// splitter's widths kept in unzoomed pixels.
+// kept apart, fit to window following the window, full screen, the
+// splitter's widths kept in unzoomed pixels, and animations that show no more
+// pictures than the screen can.
 #include "MainFrmFixture.h"
 #include "app/MainFrm.h"
 #include "app/TopicRegistry.h"
@@ -11,10 +12,13 @@
 #include "shell/Zoom.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSplitter>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -227,6 +231,37 @@ private Q_SLOTS:
         f.window->setPageZoom(100);
         f.chooseTopic(5);
         QTRY_COMPARE(f.window->mainPCWidth(), 320);
+    }
+
+    // At the fastest speed the wave steps every 4 ms; every step reaches the
+    // picture's surface, but the screen is repainted at most once a refresh.
+    void animationShowsAtMostOnePicturePerRefresh()
+    {
+        Fixture f;
+        f.chooseTopic(4);
+        f.window->session().speeds.fill(0);
+        auto *picture = f.window->findChild<PaintBox *>(QStringLiteral("T16Pic"));
+        auto *phase = f.window->findChild<QAbstractSlider *>(QStringLiteral("PhaseHsb"));
+        struct PaintCounter : QObject
+        {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        picture->installEventFilter(&counter);
+        int steps = 0;
+        connect(phase, &QAbstractSlider::valueChanged, &counter, [&steps] { ++steps; });
+        QElapsedTimer clock;
+        QTimer::singleShot(600, f.window.get(), [&] { f.window->session().stopAnimations(); });
+        clock.start();
+        f.window->findChild<QAbstractButton *>(QStringLiteral("T16StartBtn"))->click();
+        const double refreshes = clock.elapsed() / (1000.0 / 60);
+        QVERIFY2(steps > 1.5 * refreshes, qPrintable(QStringLiteral("%1 steps").arg(steps)));
+        QVERIFY2(counter.paints <= refreshes + 3,
+                 qPrintable(QStringLiteral("%1 paints in %2 refreshes").arg(counter.paints).arg(refreshes)));
     }
 };
 
