@@ -282,13 +282,20 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
     p.setBrush(Qt::NoBrush);
     p.save();
     if (span < 360.0) {
-        // The wedge reaches well beyond the ellipse, its rim in steps of at
-        // most 30 degrees so that it holds the whole sector.
+        // The wedge reaches beyond the ellipse, its rim in steps of at most
+        // 30 degrees (a chord stays within 4% of the rim) so that it holds the
+        // whole sector; for an ellipse far larger than the surface it reaches
+        // just past the surface's farthest corner, which keeps the clip cheap.
+        const QSize device(m_device->width(), m_device->height());
+        const double farthest = std::max({std::hypot(cx, cy), std::hypot(device.width() - cx, cy),
+                                          std::hypot(cx, device.height() - cy),
+                                          std::hypot(device.width() - cx, device.height() - cy)});
+        const double reach = std::min(3.0, (farthest + 2) / (0.95 * std::min(rx, ry)));
         QPolygonF wedge{QPointF(cx, cy)};
         const int steps = std::max(1, int(std::ceil(span / 30.0)));
         for (int k = 0; k <= steps; ++k) {
             const double a = (start + span * k / steps) * std::numbers::pi / 180.0;
-            wedge << QPointF(cx + 3 * rx * std::cos(a), cy - 3 * ry * std::sin(a));
+            wedge << QPointF(cx + reach * rx * std::cos(a), cy - reach * ry * std::sin(a));
         }
         p.setClipRegion(QRegion(wedge.toPolygon()));
     }
