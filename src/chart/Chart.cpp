@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QRubberBand>
+#include <QScreen>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -258,7 +259,13 @@ Chart::Chart(QWidget *parent)
     applyZoom(1);
     m_plot->axisRect()->setBackground(Qt::white);
     connect(m_plot, &QCustomPlot::beforeReplot, this, &Chart::applyRanges);
+    // Thick lines (a zoomed chart's) drawn as plain polylines: much faster,
+    // and one-pixel lines look the same.
+    m_plot->setPlottingHint(QCP::phFastPolylines, true);
+    m_nextRefresh.setSingleShot(true);
+    connect(&m_nextRefresh, &QTimer::timeout, this, [this] { m_plot->replot(QCustomPlot::rpQueuedReplot); });
     connect(m_plot, &QCustomPlot::afterReplot, this, [this] {
+        m_sinceReplot.start();
         m_crosshair.reset();
         Q_EMIT afterDraw();
     });
@@ -604,7 +611,20 @@ void Chart::toggleCrosshair(QPoint point)
 
 void Chart::queueReplot()
 {
-    m_plot->replot(QCustomPlot::rpQueuedReplot);
+    // An animation changes the chart every few milliseconds; the screen shows
+    // at most one redraw per display refresh.
+    if (m_nextRefresh.isActive()) {
+        return;
+    }
+    const QScreen *display = screen();
+    const qreal hertz = display && display->refreshRate() >= 1 ? display->refreshRate() : 60;
+    const int refresh = int(1000 / hertz);
+    const qint64 since = m_sinceReplot.isValid() ? m_sinceReplot.elapsed() : refresh;
+    if (since >= refresh) {
+        m_plot->replot(QCustomPlot::rpQueuedReplot);
+    } else {
+        m_nextRefresh.start(int(refresh - since));
+    }
 }
 
 void Chart::replotNow()

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QPointF>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -139,6 +141,8 @@ private:
     QCPTextElement *m_title = nullptr;
     qreal m_zoom = 1;
     QFont m_pixelFont;
+    QElapsedTimer m_sinceReplot;
+    QTimer m_nextRefresh;
     // Line widths at 100%, as set: 0 for a cosmetic line.
     struct LineWidths
     {
