@@ -511,6 +511,7 @@ void TMainFrm::DoTopicChange(QAction *sender)
     ApplyTopicWidth(topic);
     m_textPane->loadViewerPage(m_session.htmlDir + Topics::topicPage(topic));
     SetTopicCaption(topic);
+    AppHint(Topics::firstHint(topic));
 }
 
 void TMainFrm::ShowTopic(int topic)
@@ -521,6 +522,7 @@ void TMainFrm::ShowTopic(int topic)
     selectTopicPage(topic);
     ApplyTopicWidth(topic);
     SetTopicCaption(topic);
+    AppHint(Topics::firstHint(topic));
 }
 
 void TMainFrm::SetTopicCaption(int topic)

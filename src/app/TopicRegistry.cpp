@@ -38,41 +38,66 @@ TopicPage *build3D(Session &session, SharedState &shared, QWidget *parent)
 
 constexpr std::array<TopicInfo, Count> Table{{
     {1, "Youngsdoubleslits1", QT_TRANSLATE_NOOP("Topics", "Young's double slits"), "YDStab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [Young's double slit experiment]"), "YDS.HTM", 430, 1130, build<YDSPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [Young's double slit experiment]"), "YDS.HTM", 430, 1130,
+     QT_TRANSLATE_NOOP(
+         "Topics",
+         "Change the slit separation or the colour and watch the fringes; drag across the fringes to measure them"),
+     build<YDSPage>},
     {2, "Multipleslitdiffraction1", QT_TRANSLATE_NOOP("Topics", "Multiple slit diffraction"), "DifTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [multiple slit interference]"), "MULTISLIT.HTM", 440, 1060, build<DifPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [multiple slit interference]"), "MULTISLIT.HTM", 440, 1060,
+     QT_TRANSLATE_NOOP("Topics", "Move the number of slits and watch the principal maxima grow sharper"),
+     build<DifPage>},
     {3, "Spectrometer1", QT_TRANSLATE_NOOP("Topics", "Diffraction grating (spectrometer)"), "GratingTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [diffraction grating]"), "GRATING.HTM", 440, 1030, build<GratingPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [diffraction grating]"), "GRATING.HTM", 440, 1030,
+     QT_TRANSLATE_NOOP("Topics", "Move the telescope to find each colour of the spectrum in every order"),
+     build<GratingPage>},
     {4, "Transverseandlongitudinalwaves1", QT_TRANSLATE_NOOP("Topics", "Transverse and longitudinal waves"),
      "TnvsLongTab", QT_TRANSLATE_NOOP("Topics", "Waves [longitudinal and transverse waves]"), "TLWAVE.HTM", 380, 1080,
+     QT_TRANSLATE_NOOP("Topics", "Press start, then compare the transverse and the longitudinal wave"),
      build<TransWavePage>},
     {5, "Soundwaves1", QT_TRANSLATE_NOOP("Topics", "Sound waves"), "SoundTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [sound waves]"), "SOUND.HTM", 420, 1090, build<SoundPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [sound waves]"), "SOUND.HTM", 420, 1090,
+     QT_TRANSLATE_NOOP("Topics", "Hold a key to hear its note; move the amplitudes to change its tone"),
+     build<SoundPage>},
     {6, "Standingwaves1", QT_TRANSLATE_NOOP("Topics", "Standing waves"), "StatWaveTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [stationary waves]"), "STATWAVE.HTM", 490, 1110, build<StatWavePage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [stationary waves]"), "STATWAVE.HTM", 490, 1110,
+     QT_TRANSLATE_NOOP("Topics", "Press start and watch the nodes; then choose another harmonic"), build<StatWavePage>},
     {7, "Speedofsound1", QT_TRANSLATE_NOOP("Topics", "Speed of sound measurement"), "SndSpeedTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [speed of sound in air]"), "SNDSPEED.HTM", 400, 1100, build<SndSpeedPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [speed of sound in air]"), "SNDSPEED.HTM", 400, 1100,
+     QT_TRANSLATE_NOOP("Topics",
+                       "Move the microphone until the two traces are back in step: it has moved one wavelength"),
+     build<SndSpeedPage>},
     {8, "Superpositionofwaves1", QT_TRANSLATE_NOOP("Topics", "Superposition of waves"), "SumWaveTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [superposition of waves]"), "SUPERWAVE.HTM", 470, 1120, build<SumWavePage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [superposition of waves]"), "SUPERWAVE.HTM", 470, 1120,
+     QT_TRANSLATE_NOOP("Topics", "Set a wave and press add; add another to see the two summed"), build<SumWavePage>},
     {9, "DampedSHM1", QT_TRANSLATE_NOOP("Topics", "Damped SHM"), "SHMtab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [damped SHM]"), "DAMPSHM.HTM", 450, 1020, build<SHMPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [damped SHM]"), "DAMPSHM.HTM", 450, 1020,
+     QT_TRANSLATE_NOOP("Topics", "Drag the mass to a starting point and press go"), build<SHMPage>},
     {10, "Absorptionofgammarays1", QT_TRANSLATE_NOOP("Topics", "Absorption of gamma rays"), "GammaTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [Absorption of gamma rays]"), "GAMMA.HTM", 450, 1010, build<GammaPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [Absorption of gamma rays]"), "GAMMA.HTM", 450, 1010,
+     QT_TRANSLATE_NOOP("Topics", "Set the detector and the absorber, then press count"), build<GammaPage>},
     {11, "Auxilliarycircle1", QT_TRANSLATE_NOOP("Topics", "Wave mathematics"), "AuxCircleTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [Wave mathematics]"), "AUXCIRCLE.HTM", 420, 1140, build<AuxCirclePage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [Wave mathematics]"), "AUXCIRCLE.HTM", 420, 1140,
+     QT_TRANSLATE_NOOP("Topics", "Press start and follow the point round the circle and along the wave"),
+     build<AuxCirclePage>},
     {12, "Rippletankmodel1", QT_TRANSLATE_NOOP("Topics", "Ripple tank models"), "RippleTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Interference and diffraction in ripple tanks]"), "RIPPLE.HTM", 410, 1070,
-     build<RipplePage>},
+     QT_TRANSLATE_NOOP("Topics", "Choose a single or a double slit and press start"), build<RipplePage>},
     {13, "Hydrogenemissionspectrum1", QT_TRANSLATE_NOOP("Topics", "Hydrogen emission spectrum"), "SpectraTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Hydrogen emission spectrum]"), "HSPECTRUM.HTM", 450, 1050,
+     QT_TRANSLATE_NOOP("Topics", "Click an arrow in the energy-level diagram to show its line in the spectrum"),
      build<HydrogenPage>},
     {14, "Forcedoscilations1", QT_TRANSLATE_NOOP("Topics", "Forced oscillations"), "ResonanceTab",
      QT_TRANSLATE_NOOP("Topics", "Waves [Forced oscillations and resonance]"), "RESONANCE.HTM", 450, 1040,
+     QT_TRANSLATE_NOOP("Topics", "Press start and move the driving frequency to find the resonance"),
      build<ResonancePage>},
     {15, "EMWaves1", QT_TRANSLATE_NOOP("Topics", "Electromagnetic waves"), "EMWaveTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [Electromagnetic waves]"), "EM_WAVES.HTM", 410, 1160, build3D<EMWavePage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [Electromagnetic waves]"), "EM_WAVES.HTM", 410, 1160,
+     QT_TRANSLATE_NOOP("Topics", "Drag the picture to turn the wave; scroll the bar below to move it along"),
+     build3D<EMWavePage>},
     {16, "Polarization1", QT_TRANSLATE_NOOP("Topics", "Polarization"), "PolarTab",
-     QT_TRANSLATE_NOOP("Topics", "Waves [Polarization]"), "POLARIZATION.HTM", 410, 1170, build3D<PolarPage>},
+     QT_TRANSLATE_NOOP("Topics", "Waves [Polarization]"), "POLARIZATION.HTM", 410, 1170,
+     QT_TRANSLATE_NOOP("Topics", "Turn the polaroid and watch how much of the light passes"), build3D<PolarPage>},
 }};
 
 } // namespace
@@ -104,6 +129,11 @@ QString caption(int topic)
         return QCoreApplication::translate("Topics", "Waves");
     }
     return isTopic(topic) ? QCoreApplication::translate("Topics", info(topic).caption) : QString();
+}
+
+QString firstHint(int topic)
+{
+    return isTopic(topic) ? QCoreApplication::translate("Topics", info(topic).firstHint) : QString();
 }
 
 QString topicPage(int topic)

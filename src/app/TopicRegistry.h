@@ -36,6 +36,7 @@ struct TopicInfo
     const char *textPage; // file in the HTML folder, matched without regard to case
     int width; // start width of the page area in pixels
     int helpContext; // help context number for F1
+    const char *firstHint; // untranslated; use firstHint(topic)
     PageFactory create;
 };
 
@@ -57,6 +58,8 @@ QString menuCaption(int topic);
 // Window caption; topic 0 is "Waves". Empty for a value outside 0..16.
 QString caption(int topic);
 QString topicPage(int topic);
+// What to try first on a topic, shown in the status bar when it opens.
+QString firstHint(int topic);
 
 // The topic whose text page the URL names, else `currentTopic`. Only the file
 // name counts (after the last '/', '\\' or ':'), without regard to letter case

@@ -161,6 +161,9 @@ private Q_SLOTS:
         QVERIFY(!w.session().isAnimating());
         QVERIFY(w.viewer()->currentFile().endsWith(Topics::topicPage(topic), Qt::CaseInsensitive));
         QTRY_COMPARE(w.mainPCWidth(), Topics::info(topic).width);
+        // The status bar says what to try first.
+        QVERIFY(!Topics::firstHint(topic).isEmpty());
+        QCOMPARE(w.statusBar()->currentMessage(), Topics::firstHint(topic));
         QVERIFY(!w.startPictureLoaded());
         QCOMPARE(w.history().count(), 0); // a menu switch records no history
     }
