@@ -29,8 +29,8 @@ DifPage::DifPage(Session &session, QWidget *parent)
     panel5->setObjectName(QStringLiteral("Panel5"));
     panel5->setGeometry(0, 0, 430, 46);
     using namespace PageControls;
-    m_slitsLabel = label(panel5, "NSlitLabel", tr("number of slits %1").arg(2), QRect(-1, 0, 104, 16));
-    m_separationLabel = label(panel5, "NsepLabel", tr("slit separation %1").arg(2), QRect(108, -1, 104, 16));
+    m_slitsLabel = label(panel5, "NSlitLabel", tr("number of slits %1").arg(2), QRect(1, 0, 104, 16));
+    m_separationLabel = label(panel5, "NsepLabel", tr("slit separation %1").arg(2), QRect(108, 0, 104, 16));
     m_widthLabel = label(panel5, "NwidthLabel", tr("slit width %1").arg(1), QRect(218, 0, 104, 16));
     // One tick per step; a page step of one as well.
     m_slits = trackBar(panel5, "DifNslitsHsb", 1, 10, 2, QRect(-1, 16, 92, 23), 1);

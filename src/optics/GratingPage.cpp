@@ -19,15 +19,19 @@ GratingPage::GratingPage(Session &session, QWidget *parent)
 {
     m_specPic = paintBox(this, "GratSpecPic", QRect(2, 2, 300, 80));
     m_gratingPic = paintBox(this, "GratingPic", QRect(2, 84, 300, 300));
-    label(this, "Label8", tr("wavelength"), QRect(313, 13, 104, 16));
+    m_wavelengthLabel = label(this, "Label8", tr("wavelength %1 nm").arg(400), QRect(313, 13, 124, 16));
     m_wavelength = scrollBar(this, "GratingWLhsb", 400, 700, 400, QRect(313, 35, 104, 17),
                              tr("set wavelength|Set the wavelength of the light"));
+    m_wavelengthLabel->setBuddy(m_wavelength);
     m_linesLabel = label(this, "LinesLabel", tr("Lines per mm = %1").arg(300), QRect(310, 65, 130, 16));
     m_lines = scrollBar(this, "LinesHsb", 100, 600, 300, QRect(311, 87, 105, 17),
                         tr("set  line spacing|Set the spacing of the lines on the grating"));
     m_telescope = scrollBar(this, "GratingHsb", -900, 900, 0, QRect(8, 394, 288, 18),
                             tr("move telescope|Turn the telescope round the table"));
     m_telescope->setPageStep(50);
+    m_linesLabel->setBuddy(m_lines);
+    // Beside the telescope's bar, wherever the screen's layout puts it.
+    label(this, "TelescopeLabel", tr("telescope"), QRect(306, 390, 120, 16))->setBuddy(m_telescope);
 
     // Both pictures take the negated position, so the reading under the
     // cross-wires equals the telescope angle T / 10.
@@ -80,4 +84,5 @@ void GratingPage::GratingHsbChange()
                               m_wavelength->value(), session().screenMode);
     Grating::DrawTelescopeView(m_specPic->canvas(), m_wavelength->value(), m_lines->value(), -m_telescope->value());
     m_linesLabel->setText(tr("Lines per mm = %1").arg(m_lines->value()));
+    m_wavelengthLabel->setText(tr("wavelength %1 nm").arg(m_wavelength->value()));
 }

@@ -24,4 +24,5 @@ private:
     QScrollBar *m_lines;
     QScrollBar *m_telescope;
     QLabel *m_linesLabel;
+    QLabel *m_wavelengthLabel;
 };

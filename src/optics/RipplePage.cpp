@@ -46,6 +46,8 @@ RipplePage::RipplePage(Session &session, QWidget *parent)
     m_pic = paintBox(this, "Rippic", QRect(1, 56, 300, 240));
     m_frame = scrollBar(this, "RippleHsb", 0, 600, 0, QRect(3, 306, 299, 13),
                         tr("Scroll through the animation one frame at a time"));
+    label(this, "FrameLabel", tr("frame"), QRect(306, 304, 100, 16))->setBuddy(m_frame);
+    m_label->setBuddy(m_width);
 
     connect(m_pic, &PaintBox::paint, this, &RipplePage::drawFrame);
     connect(m_frame, &QScrollBar::valueChanged, this, &RipplePage::drawFrame);
@@ -93,6 +95,7 @@ void RipplePage::ssRBClick()
     m_width->setVisible(single);
     m_separation->setVisible(!single);
     m_label->setText(single ? tr("slit width") : tr("slit separation"));
+    m_label->setBuddy(single ? m_width : m_separation);
     drawFrame();
 }
 

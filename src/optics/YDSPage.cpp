@@ -44,6 +44,7 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
     label1->move(8, 2);
     m_separation = new QScrollBar(Qt::Horizontal, panel1);
     m_separation->setObjectName(QStringLiteral("YSlitSepHsb"));
+    label1->setBuddy(m_separation);
     m_separation->setGeometry(8, 19, 131, 18);
     m_separation->setRange(10, 100);
     m_separation->setValue(50);
@@ -108,6 +109,9 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
     m_screen->setPageStep(100);
     m_screen->setTickPosition(QSlider::NoTicks);
     Hints::setHint(m_screen, tr("move screen|Move the position of the screen"));
+    // The slit-to-screen distance D sets the fringe spacing w = lambda D / d.
+    m_screenLabel = label(this, "ScreenLabel", screenText(), QRect(272, 280, 150, 16));
+    m_screenLabel->setBuddy(m_screen);
 
     connect(m_fringePic, &PaintBox::paint, this, [this] {
         YDSlit::DrawFringes(m_fringePic->canvas(), m_light, m_screen->value(), m_separation->value());
@@ -157,8 +161,15 @@ void YDSPage::YSlitSepHsbChange()
     YDSlit::DrawFringes(m_fringePic->canvas(), m_light, m_screen->value(), m_separation->value());
 }
 
+QString YDSPage::screenText() const
+{
+    // The screen stands 3 m minus its slider position (in mm) from the slits.
+    return tr("screen at D = %1 m").arg(Gdi::formatF((3000 - m_screen->value()) / 1000.0));
+}
+
 void YDSPage::ScreenHsbChange()
 {
+    m_screenLabel->setText(screenText());
     YDSlit::DrawApparatus(m_ydsPic->canvas(), 0, 33, m_light, m_screen->value());
     YDSlit::DrawFringes(m_fringePic->canvas(), m_light, m_screen->value(), m_separation->value());
 }

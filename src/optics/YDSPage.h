@@ -40,6 +40,8 @@ private:
     PaintBox *m_ydsPic;
     PaintBox *m_zoomPic;
     QSlider *m_screen;
+    QLabel *m_screenLabel;
+    QString screenText() const;
 
     QColor m_light{255, 0, 0};
     bool m_dragging = false;

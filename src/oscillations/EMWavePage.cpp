@@ -6,6 +6,7 @@
 #include "shell/Session.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
 
 using namespace PageControls;
@@ -19,6 +20,8 @@ EMWavePage::EMWavePage(Session &session, Wave3D::ViewState &view, QWidget *paren
     m_pic->setCursor(Qt::PointingHandCursor);
     m_phase = scrollBar(this, "EMWaveHsb", 0, 2880, 1530, QRect(2, 406, 400, 17),
                         tr("move wave|Scroll to animate the wave motion."));
+    // Under the wave's bar, wherever the screen's layout puts it.
+    label(this, "EMWaveLabel", tr("move the wave along"), QRect(2, 425, 200, 16))->setBuddy(m_phase);
     m_phase->setSingleStep(5);
     m_phase->setPageStep(50);
 

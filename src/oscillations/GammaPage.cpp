@@ -33,12 +33,15 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
     // The caption overlaps the picture's top edge and stands in front of it.
     counter->raise();
 
-    label(this, "DetectorLabel", tr("Detector position"), QRect(8, 144, 200, 16));
+    QLabel *detector = label(this, "DetectorLabel", tr("Detector position"), QRect(8, 144, 200, 16));
     m_gmt = scrollBar(this, "GmtHsb", 12, 3000, 500, QRect(8, 160, 270, 17), tr("move detector"));
-    label(this, "AbsorberLabel", tr("Absorber position"), QRect(8, 184, 200, 16));
+    detector->setBuddy(m_gmt);
+    QLabel *absorber = label(this, "AbsorberLabel", tr("Absorber position"), QRect(8, 184, 200, 16));
     m_absorber = scrollBar(this, "AbsorberHsb", 0, 3000, 100, QRect(8, 200, 270, 17), tr("move absorber"));
+    absorber->setBuddy(m_absorber);
     m_thickLabel = label(this, "ThickLabel", tr("absorber thickness 5 mm"), QRect(8, 224, 200, 16));
     m_thick = scrollBar(this, "ThickHsb", 0, 10, 5, QRect(8, 240, 270, 17), tr("set absorber thickness"));
+    m_thickLabel->setBuddy(m_thick);
 
     m_background = new QCheckBox(tr("measure background count"), this);
     m_background->setObjectName(QStringLiteral("BgndChk"));

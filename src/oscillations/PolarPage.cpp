@@ -35,6 +35,7 @@ PolarPage::PolarPage(Session &session, Wave3D::ViewState &view, QWidget *parent)
     m_polarPanel->setFixedHeight(44);
     m_rotation = scrollBar(m_polarPanel, "PolarHsb", 0, 360, 0, QRect(8, 22, 250, 17), tr("rotate polaroid"));
     m_rotationLabel = label(m_polarPanel, "RotPLabel", tr("rotation = 0"), QRect(8, 4, 200, 16));
+    m_rotationLabel->setBuddy(m_rotation);
     QPushButton *unpolarized = button(
         m_polarPanel, "UnpolarizedBtn", tr("unpolarized light"), QRect(270, 8, 120, 28),
         tr("unpolarized light|Show unpolarized light, whose plane of polarization keeps changing"));

@@ -40,6 +40,8 @@ ResonancePage::ResonancePage(Session &session, QWidget *parent)
     m_damping = scrollBar(this, "ResDampingHsb", 25, 200, 100, QRect(56, 21, 140, 17), tr("set damping"));
     m_driverLabel = label(this, "DriverLabel", tr("driving frequency"), QRect(210, 4, 170, 16));
     m_driver = scrollBar(this, "DriverHsb", 10, 100, 47, QRect(210, 21, 140, 17), tr("set driving frequency"));
+    m_dampLabel->setBuddy(m_damping);
+    m_driverLabel->setBuddy(m_driver);
     m_start = button(this, "ResStartBtn", tr("start"), QRect(56, 44, 60, 24), tr("start animation"));
     m_stop = button(this, "ResStopBtn", tr("stop"), QRect(122, 44, 60, 24), tr("stop animation"));
     m_stop->setEnabled(false);

@@ -38,6 +38,9 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
     m_mass = scrollBar(this, "shmMassHsb", 10, 100, 50, QRect(38, 21, 120, 17), tr("mass on spring"));
     m_stiff = scrollBar(this, "shmStiffHsb", 1, 60, 40, QRect(170, 21, 120, 17), tr("spring constant"));
     m_damp = scrollBar(this, "shmDampHsb", 0, 500, 20, QRect(302, 21, 120, 17), tr("damping factor"));
+    m_massLabel->setBuddy(m_mass);
+    m_stiffLabel->setBuddy(m_stiff);
+    m_dampLabel->setBuddy(m_damp);
     m_start = button(this, "shmStartBtn", tr("go"), QRect(38, 44, 60, 24), tr("release"));
     m_abort = button(this, "shmAbortBtn", tr("stop"), QRect(104, 44, 60, 24), tr("stop motion"));
     m_unzoom = button(this, "shmUnZoomBtn", tr("unzoom"), QRect(170, 44, 60, 24), tr("unzoom graph"));

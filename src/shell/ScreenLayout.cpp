@@ -27,18 +27,21 @@ ScreenArrangement arrangeForScreen(const ScreenInfo &screen)
 
 namespace {
 
-const std::array<ControlGeometry, 6> SmallScreen{{
+const std::array<ControlGeometry, 8> SmallScreen{{
     {"GratingPic", {}, {}, 250, 250},
     {"GratingHsb", 0, 255, 250, {}, "GratingPic"},
+    {"TelescopeLabel", 254, 256, {}, {}, "GratingPic"},
     {"HSpecPic", {}, {}, {}, 280},
     {"EMWavePic", 2, 2, 350, 350},
     {"EMWaveHsb", 2, 360, 350, 14},
+    {"EMWaveLabel", 2, 376, {}, {}},
     {"PolarPic", {}, {}, 350, 350},
 }};
 
-const std::array<ControlGeometry, 3> NormalScreen{{
+const std::array<ControlGeometry, 4> NormalScreen{{
     {"GratingPic", {}, {}, 300, 300},
     {"GratingHsb", 0, 305, 300, {}, "GratingPic"},
+    {"TelescopeLabel", 304, 306, {}, {}, "GratingPic"},
     {"HSpecPic", {}, {}, {}, 365},
 }};
 

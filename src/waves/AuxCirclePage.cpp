@@ -30,6 +30,8 @@ AuxCirclePage::AuxCirclePage(Session &session, QWidget *parent)
     m_angle = scrollBar(this, "AuxCircleHsb", 0, 360, 0, QRect(5, 254, 400, 17),
                         tr("move points|Scroll through the animation"));
     m_angleLabel = label(this, "AuxAngleLabel", tr("angle = 0%1").arg(degree), QRect(5, 276, 260, 16));
+    m_phaseLabel->setBuddy(m_phase);
+    m_angleLabel->setBuddy(m_angle);
 
     connect(m_pic, &PaintBox::paint, this,
             [this] { WaveMaths::DrawAuxCircle(m_pic->canvas(), m_angle->value(), m_phase->value()); });

@@ -29,6 +29,8 @@ SndSpeedPage::SndSpeedPage(Session &session, QWidget *parent)
 
     m_mic = trackBar(this, "SndSpkHsb", 0, 3000, 750, QRect(20, 242, 330, 26), 0,
                      tr("move microphone|Set the position of the microphone"));
+    // Beside the microphone's slider, in two lines: the page has 48 pixels there.
+    label(this, "MicLabel", tr("micro-\nphone"), QRect(352, 240, 48, 30))->setBuddy(m_mic);
     m_mic->setPageStep(50);
 
     auto *generator = new QGroupBox(tr("  signal generator "), this);
@@ -36,15 +38,18 @@ SndSpeedPage::SndSpeedPage(Session &session, QWidget *parent)
     generator->setGeometry(6, 272, 180, 60);
     m_frequency = scrollBar(generator, "SndFreqHsb", 20, 120, 30, QRect(8, 36, 164, 17), tr("set frequency"));
     m_frequencyLabel = label(generator, "sndFreqLabel", tr("frequency = 300 Hz"), QRect(8, 18, 164, 16));
+    m_frequencyLabel->setBuddy(m_frequency);
 
     auto *cro = new QGroupBox(tr(" CRO -channel 2 "), this);
     cro->setObjectName(QStringLiteral("GroupBox1"));
     cro->setGeometry(192, 272, 190, 100);
     m_gainLabel = label(cro, "sndYGainLabel", tr("5 volt/div"), QRect(8, 18, 170, 16));
     m_gain = scrollBar(cro, "sndYGainHsb", 1, 5, 5, QRect(8, 36, 170, 17), tr("set Ygain"));
+    m_gainLabel->setBuddy(m_gain);
     m_gain->setPageStep(1);
-    label(cro, "Label9", tr("Y shift"), QRect(8, 58, 170, 16));
+    QLabel *shift = label(cro, "Label9", tr("Y shift"), QRect(8, 58, 170, 16));
     m_shift = scrollBar(cro, "sndYShiftHsb", -60, 60, 0, QRect(8, 76, 170, 17), tr("set Y shift"));
+    shift->setBuddy(m_shift);
 
     QToolButton *zoom = flatButton(this, "sndZoomBtn", tr("zoom"), QRect(6, 338, 48, 30),
                                    tr("zoom|Magnify the ruler scale."));

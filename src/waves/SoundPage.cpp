@@ -34,6 +34,7 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
     m_frequency->setTickPosition(QSlider::TicksAbove);
     m_frequency->setPageStep(1);
     m_frequencyLabel = label(this, "SndFrequencyLabel", tr("frequency 262 Hz"), QRect(6, 246, 192, 16));
+    m_frequencyLabel->setBuddy(m_frequency);
 
     auto *group = new QGroupBox(tr(" amplitudes "), this);
     group->setObjectName(QStringLiteral("GroupBox4"));
@@ -64,6 +65,7 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
         bar->setAccessibleName(k == 0 ? tr("amplitude of the fundamental") : tr("amplitude of harmonic %1").arg(k + 1));
         bar->setAccessibleDescription(tr("Set the amplitudes of the harmonics"));
         m_amplitudes[k] = bar;
+        heads->findChild<QLabel *>(QStringLiteral("AmplitudeHead%1").arg(k + 1))->setBuddy(bar);
         connect(bar, &QSlider::valueChanged, this, &SoundPage::FrequencySBChange);
     }
 

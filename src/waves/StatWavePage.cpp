@@ -36,6 +36,7 @@ StatWavePage::StatWavePage(Session &session, QWidget *parent)
     m_sum = paintBox(this, "Sumpic", QRect(4, 167, 361, 160));
     m_phase = scrollBar(this, "StatWaveHsb", 0, 360, 0, QRect(4, 331, 361, 17),
                         tr("Scroll through the animation one frame at a time"));
+    label(this, "TimeLabel", tr("time"), QRect(370, 331, 110, 16))->setBuddy(m_phase);
     m_harmonics = new RadioGroup(
         this, "RadioGroup1", tr("  harmonics "),
         {tr("fundamental"), tr("1st."), tr("2nd."), tr("3rd."), tr("4th. "), tr("5th."), tr("6th.")}, 1);

@@ -41,6 +41,9 @@ SumWavePage::SumWavePage(Session &session, QWidget *parent)
     m_amplitude = scrollBar(panel6, "spAmpHsb", 0, 100, 50, QRect(218, 56, 100, 17), tr("set amplitude"));
     m_pLabel = label(panel6, "spPlabel", {}, QRect(218, 78, 104, 16));
     m_phase = scrollBar(panel6, "spPhaseHsb", -360, 360, 0, QRect(218, 94, 100, 17), tr("set phase"));
+    m_fLabel->setBuddy(m_frequency);
+    m_aLabel->setBuddy(m_amplitude);
+    m_pLabel->setBuddy(m_phase);
     m_phase->setPageStep(10);
 
     QToolButton *add = flatButton(panel6, "spAddWaveBtn", tr("add"), QRect(218, 118, 48, 24),

@@ -8,6 +8,7 @@
 #include "waves/TransWave.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
@@ -20,8 +21,13 @@ TransWavePage::TransWavePage(Session &session, QWidget *parent)
     m_pic = paintBox(this, "T16Pic", QRect(2, 2, 360, 160));
     m_phase = scrollBar(this, "PhaseHsb", 0, 360, 0, QRect(2, 166, 360, 17),
                         tr("Scroll through the animation one frame at a time"));
-    label(this, "Label5", tr("amplitude"), QRect(8, 190, 100, 16));
+    QLabel *amplitude = label(this, "Label5", tr("amplitude"), QRect(8, 190, 100, 16));
     m_amplitude = trackBar(this, "T16AmpHsb", 0, 20, 10, QRect(2, 206, 150, 28), 2, tr("set wave amplitude"));
+    amplitude->setBuddy(m_amplitude);
+    // Under the phase bar, right-aligned to its middle: the one free place.
+    QLabel *phase = label(this, "PhaseLabel", tr("phase"), QRect(108, 186, 50, 16));
+    phase->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    phase->setBuddy(m_phase);
     m_waveType = new RadioGroup(this, "WaveTypeRG", tr(" wave type"), {tr("Transverse "), tr("Longitudinal ")}, 0);
     m_waveType->setGeometry(160, 186, 120, 60);
     m_waveType->setToolTip(tr("set wave type"));

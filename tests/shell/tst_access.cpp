@@ -3,6 +3,7 @@
 // current state; menus have accelerators; Escape closes the dialogs.
 #include "MainFrmFixture.h"
 #include "app/Application.h"
+#include "app/TopicRegistry.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
 #include "shell/Accelerators.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -326,6 +328,57 @@ private Q_SLOTS:
         }
         const QString description = accessibleText(target, QAccessible::Description);
         QVERIFY2(description.contains(expected), qPrintable(description));
+    }
+
+    // Every slider and scroll bar a user sees has a caption that names it (a
+    // visible label whose buddy it is), and no label hides under a picture or
+    // hangs off the page.
+    void everyBarHasACaption()
+    {
+        Fixture f;
+        QStringList faults;
+        for (int topic = 1; topic <= Topics::Count; ++topic) {
+            f.chooseTopic(topic);
+            QApplication::processEvents(); // the page as first shown
+            QWidget *page = f.window->findChild<QStackedWidget *>(QStringLiteral("MainPC"))->currentWidget();
+            const QList<QLabel *> labels = page->findChildren<QLabel *>();
+            const auto onPage = [page](const QWidget *w) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); };
+            for (QAbstractSlider *bar : page->findChildren<QAbstractSlider *>()) {
+                if (!bar->isVisibleTo(page) || insideScrollArea(bar)) {
+                    continue;
+                }
+                const bool named = std::any_of(labels.cbegin(), labels.cend(), [&](const QLabel *l) {
+                    return l->buddy() == bar && l->isVisibleTo(page) && !l->text().trimmed().isEmpty();
+                });
+                if (!named) {
+                    faults << QStringLiteral("topic %1: %2 has no caption").arg(topic).arg(bar->objectName());
+                }
+            }
+            for (const QLabel *label : labels) {
+                if (!label->isVisibleTo(page) || label->text().isEmpty()) {
+                    continue;
+                }
+                const QRect r = onPage(label);
+                if (r.left() < 0 || r.top() < 0) {
+                    faults << QStringLiteral("topic %1: \"%2\" hangs off the page").arg(topic).arg(label->text());
+                }
+                // A label may name a part of a picture it stands on (the CRO on
+                // the speed-of-sound apparatus), but no picture may cover it.
+                QWidget *top = page->childAt(r.center());
+                for (QWidget *w = top; w && w != page; w = w->parentWidget()) {
+                    if (w == label) {
+                        break;
+                    }
+                    if (isPicture(w)) {
+                        faults << QStringLiteral("topic %1: \"%2\" lies under %3")
+                                      .arg(topic)
+                                      .arg(label->text(), w->objectName());
+                        break;
+                    }
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 };
 

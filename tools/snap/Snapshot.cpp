@@ -30,6 +30,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -45,9 +46,10 @@ const QStringList KnownActions{
     QStringLiteral("--press"),       QStringLiteral("--release"),  QStringLiteral("--move"),
     QStringLiteral("--grab"),        QStringLiteral("--text"),     QStringLiteral("--series"),
     QStringLiteral("--pdf"),         QStringLiteral("--link"),     QStringLiteral("--zoom"),
-    QStringLiteral("--grab-screen"), QStringLiteral("--maximize"), QStringLiteral("--clipboard")};
+    QStringLiteral("--grab-screen"), QStringLiteral("--maximize"), QStringLiteral("--clipboard"),
+    QStringLiteral("--controls")};
 // Actions that take no value.
-const QStringList Flags{QStringLiteral("--maximize")};
+const QStringList Flags{QStringLiteral("--maximize"), QStringLiteral("--controls")};
 
 // Set by --pdf: print dialogs print all pages to this file instead of being
 // cancelled, and a print preview that opens prints there and closes.
@@ -366,6 +368,52 @@ void printText(TMainFrm &window, const QString &name, QTextStream &out)
     out << name << '=' << text << '\n';
 }
 
+// One line per visible control of the page shown: name, class, x,y,w,h on
+// the page, its text, and (for sliders and scroll bars) its buddy label's text.
+void listControls(TMainFrm &window, QTextStream &out)
+{
+    auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("MainPC"));
+    QWidget *page = stack ? stack->currentWidget() : nullptr;
+    if (!page) {
+        throw Failure{QStringLiteral("no page is shown")};
+    }
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    const auto plain = [](QString text) {
+        return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\t'), QLatin1Char(' '));
+    };
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        // The page's own controls and those of its panels and groups, not the
+        // inner parts of sliders, lists or charts.
+        const QWidget *parent = w->parentWidget();
+        const bool container = parent == page || parent->inherits("QGroupBox")
+                               || QByteArray(parent->metaObject()->className()) == "QWidget"
+                               || QByteArray(parent->metaObject()->className()) == "QFrame";
+        if (!container || w->isWindow() || !w->isVisibleTo(page)) {
+            continue;
+        }
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            text = label->text();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            text = button->text();
+        } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
+            text = group->title();
+        }
+        QString buddy;
+        if (qobject_cast<QAbstractSlider *>(w)) {
+            for (QLabel *label : labels) {
+                if (label->buddy() == w) {
+                    buddy = label->text();
+                    break;
+                }
+            }
+        }
+        const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
+        out << w->objectName() << '\t' << w->metaObject()->className() << '\t' << r.x() << ',' << r.y() << ','
+            << r.width() << ',' << r.height() << '\t' << plain(text) << '\t' << plain(buddy) << '\n';
+    }
+}
+
 void dumpSeries(TMainFrm &window, const QString &value)
 {
     const auto [name, file] = splitAssign(value);
@@ -413,7 +461,8 @@ QString usage()
         "  --pdf FILE.pdf          from here on print dialogs print all pages to FILE.pdf, and a print\n"
         "                          preview that opens prints its pages there and closes\n"
         "  --series NAME=FILE.csv  save a chart's series as rows series,index,x,y\n"
-        "  --clipboard FILE        write the clipboard's text to FILE (UTF-8)\n");
+        "  --clipboard FILE        write the clipboard's text to FILE (UTF-8)\n"
+        "  --controls              list the page's visible controls: name, class, x,y,w,h, text, buddy label\n");
 }
 
 std::optional<Script> parse(const QStringList &arguments, QString *error)
@@ -466,6 +515,8 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
                 triggerMenu(window, action.value);
             } else if (action.name == QLatin1String("--grab") || action.name == QLatin1String("--grab-screen")) {
                 grab(window, action.value, action.name == QLatin1String("--grab-screen"));
+            } else if (action.name == QLatin1String("--controls")) {
+                listControls(window, out);
             } else if (action.name == QLatin1String("--clipboard")) {
                 QSaveFile file(action.value);
                 if (!file.open(QIODevice::WriteOnly) || file.write(QGuiApplication::clipboard()->text().toUtf8()) < 0
