@@ -4,6 +4,8 @@
 #include "chart/Chart.h"
 #include "chart/ChartData.h"
 #include "gdi/GdiMath.h"
+#include "gdi/PaintBox.h"
+#include "gdi/Palette.h"
 #include "shell/About.h"
 #include "shell/Accelerators.h"
 #include "shell/AnimSpd.h"
@@ -313,6 +315,15 @@ void TMainFrm::createMenus()
         fitZoom();
     });
     view->addSeparator();
+    QAction *projector = PageControls::menuItem(view, "ProjectorColours1", tr("Projector colours"));
+    projector->setCheckable(true);
+    connect(projector, &QAction::toggled, this, [this](bool on) {
+        // Every picture is drawn afresh in the chosen colours.
+        Palette::setProjectorColours(on);
+        for (PaintBox *picture : m_mainPC->findChildren<PaintBox *>()) {
+            picture->invalidate();
+        }
+    });
     m_fullScreenAction = PageControls::menuItem(view, "FullScreen1", tr("Full screen"));
     m_fullScreenAction->setCheckable(true);
     m_fullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));

@@ -1,5 +1,7 @@
 #include "gdi/Canvas.h"
 
+#include "gdi/Palette.h"
+
 #include "gdi/GdiMath.h"
 
 #include <QFontMetricsF>
@@ -125,7 +127,7 @@ void Canvas::applyPen(bool forLine)
     if (pen.style == PenStyle::Clear) {
         p.setPen(Qt::NoPen);
     } else {
-        QPen qpen(pen.color, pen.width <= 1 ? 1 : pen.width);
+        QPen qpen(Palette::shown(pen.color), pen.width <= 1 ? 1 : pen.width);
         if (pen.width > 1) {
             qpen.setCapStyle(Qt::RoundCap);
             qpen.setJoinStyle(Qt::RoundJoin);
@@ -147,7 +149,7 @@ void Canvas::applyPen(bool forLine)
 
 void Canvas::applyBrush()
 {
-    painter().setBrush(brush.style == BrushStyle::Clear ? QBrush(Qt::NoBrush) : QBrush(brush.color));
+    painter().setBrush(brush.style == BrushStyle::Clear ? QBrush(Qt::NoBrush) : QBrush(Palette::shown(brush.color)));
 }
 
 void Canvas::segment(QPoint from, QPoint to)
@@ -311,7 +313,7 @@ void Canvas::fillRect(const Rect &r)
     }
     QPainter &p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.fillRect(r.toQRect(), brush.color);
+    p.fillRect(r.toQRect(), Palette::shown(brush.color));
     changed();
 }
 
@@ -328,9 +330,10 @@ void Canvas::textOut(int x, int y, const QString &text)
         p.rotate(-font.escapement / 10.0);
     }
     if (brush.style == BrushStyle::Solid) {
-        p.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), brush.color);
+        p.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+                   Palette::shown(brush.color));
     }
-    p.setPen(font.color);
+    p.setPen(Palette::shown(font.color));
     p.drawText(0, metrics.ascent(), text);
     p.restore();
     changed();

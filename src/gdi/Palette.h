@@ -18,4 +18,15 @@ inline const QColor Cream{255, 255, 224};
 // The pale blue of the magnetic field's sheet.
 inline const QColor LightBlue{217, 234, 255};
 
+// Projector colours: on a classroom projector pale tones wash out against
+// white. With them on, the pictures draw each pale colour that carries
+// meaning in a stronger tone of the same hue, at least 3:1 in contrast
+// against white (WCAG relative luminance); everything else is unchanged.
+void setProjectorColours(bool on);
+bool projectorColours();
+// The colour a picture shows for `colour`: itself, or its stronger tone.
+QColor shown(const QColor &colour);
+// Contrast ratio of two colours, 1 to 21.
+double contrast(const QColor &a, const QColor &b);
+
 } // namespace Palette

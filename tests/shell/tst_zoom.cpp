@@ -8,6 +8,7 @@
 #include "app/TopicRegistry.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
+#include "gdi/Palette.h"
 #include "shell/TopicPage.h"
 #include "shell/Zoom.h"
 
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QSet>
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
@@ -231,6 +234,50 @@ private Q_SLOTS:
         f.window->setPageZoom(100);
         f.chooseTopic(5);
         QTRY_COMPARE(f.window->mainPCWidth(), 320);
+    }
+
+    // With projector colours every colour of the three-dimensional pictures
+    // stands at least 3:1 against their white ground (greys and the frame's
+    // face colour are decoration); off, as by default, the pale sheets are there.
+    void projectorColoursReachThreeToOne_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("electromagnetic wave") << 15 << "EMWavePic";
+        QTest::newRow("polarization") << 16 << "PolarPic";
+    }
+    void projectorColoursReachThreeToOne()
+    {
+        QFETCH(int, topic);
+        QFETCH(QString, picture);
+        Fixture f;
+        f.chooseTopic(topic);
+        auto *box = f.window->findChild<PaintBox *>(picture);
+        const auto faint = [box] {
+            box->ensurePainted();
+            const QImage image = box->surface().convertToFormat(QImage::Format_RGB32);
+            QSet<QRgb> colours;
+            for (int y = 0; y < image.height(); ++y) {
+                const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+                colours.unite(QSet<QRgb>(line, line + image.width()));
+            }
+            QStringList pale;
+            for (QRgb c : std::as_const(colours)) {
+                const QColor colour(c);
+                // Neutral greys are the edges of black text and the frame's shading.
+                const bool decoration = colour.hsvSaturation() == 0 || colour == Gdi::ButtonFace;
+                if (!decoration && Palette::contrast(colour, Qt::white) < 3) {
+                    pale << colour.name();
+                }
+            }
+            return pale;
+        };
+        QVERIFY(!faint().isEmpty()); // the default colours, pale sheets included
+        auto *projector = f.window->findChild<QAction *>(QStringLiteral("ProjectorColours1"));
+        projector->trigger();
+        const auto restore = qScopeGuard([projector] { projector->setChecked(false); });
+        const QStringList left = faint();
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
     }
 
     // At the fastest speed the wave steps every 4 ms; every step reaches the
