@@ -670,8 +670,9 @@ void TMainFrm::Graph1Click()
     };
     enable("Print1", state.print);
     enable("Copy1", state.copy);
-    enable("CopyData1", state.copy);
-    enable("SaveData1", state.copy);
+    const bool hasData = active && active->hasDataTable();
+    enable("CopyData1", hasData);
+    enable("SaveData1", hasData);
     enable("Showcrosshair1", state.crosshair);
     enable("timescale1", state.timeScale);
     enable("Xaxis1", state.xAxisRange);
@@ -722,20 +723,20 @@ void TMainFrm::PrintSimulationClick()
 void TMainFrm::CopyDataClick()
 {
     TopicPage *page = activePage();
-    if (!page || !page->chart() || !page->graphCommands().copy) {
+    if (!page || !page->hasDataTable()) {
         return;
     }
     // Pasted into a spreadsheet the numbers must read as numbers: the
     // desktop's decimal separator, no group separators.
     QLocale desktop;
     desktop.setNumberOptions(QLocale::OmitGroupSeparator);
-    QGuiApplication::clipboard()->setText(ChartData::tabSeparated(page->chart()->dataTable(desktop)));
+    QGuiApplication::clipboard()->setText(ChartData::tabSeparated(page->dataTable(desktop)));
 }
 
 void TMainFrm::SaveDataClick()
 {
     TopicPage *page = activePage();
-    if (!page || !page->chart() || !page->graphCommands().copy) {
+    if (!page || !page->hasDataTable()) {
         return;
     }
     // Named after the topic's page: "yds.csv" for Young's double slits.
@@ -750,7 +751,7 @@ void TMainFrm::SaveDataClick()
     // written whole or not at all.
     QSaveFile out(file);
     if (out.open(QIODevice::WriteOnly)) {
-        out.write(ChartData::csv(page->chart()->dataTable(Gdi::numberLocale())).toUtf8());
+        out.write(ChartData::csv(page->dataTable(Gdi::numberLocale())).toUtf8());
         if (out.commit()) {
             return;
         }

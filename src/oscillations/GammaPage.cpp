@@ -6,6 +6,7 @@
 #include "oscillations/Gamma.h"
 #include "shell/AnimSpd.h"
 #include "shell/PageControls.h"
+#include "shell/ResultsTable.h"
 #include "shell/Session.h"
 
 #include <QCheckBox>
@@ -59,6 +60,13 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
     m_time->setPalette(panel->palette());
 
     label(this, "ZoomLabel", tr("Magnified view\nof scale"), QRect(296, 144, 120, 30));
+    // Every count, finished or stopped, for the class's table of readings.
+    m_results = new ResultsTable(
+        {tr("detector distance (mm)"), tr("absorber thickness (mm)"), tr("background"), tr("time counted (s)"),
+         tr("count"), tr("count rate (per second)")},
+        {tr("distance (mm)"), tr("absorber (mm)"), tr("background"), tr("time (s)"), tr("count"), tr("rate (/s)")},
+        this);
+    m_results->setGeometry(4, 326, 420, 130);
     m_zoom = paintBox(this, "GammaZoomPic", QRect(296, 176, 120, 65));
 
     connect(m_pic, &PaintBox::paint, this, [this] {
@@ -158,6 +166,7 @@ void GammaPage::CountStartBtnClick()
     m_count = 0;
     runStarted();
     m_time->setText(QStringLiteral("0"));
+    int seconds = 0;
     // The rate is fixed when the run starts; background alone adds 0, 1 or 2
     // counts every third second.
     const double v = m_background->isChecked() ? 0.0008 : Gamma::CountRate(m_gmt->value(), m_thick->value()) / 100.0;
@@ -175,9 +184,26 @@ void GammaPage::CountStartBtnClick()
         if (n % 3 == 0) {
             m_count += 2 - session().random.next(3);
         }
+        seconds = n;
         if (!run.isAnimating()) {
             break;
         }
     }
+    // The counter shows the whole count, the last second's background included.
+    Gamma::DrawCounter(m_pic->canvas(), m_count, 150, 0);
+    if (seconds > 0) {
+        m_results->addRow({m_gmt->value(), m_thick->value(), m_background->isChecked() ? tr("yes") : tr("no"), seconds,
+                           m_count, double(m_count) / seconds});
+    }
     showStopped();
+}
+
+bool GammaPage::hasDataTable() const
+{
+    return m_results->rowCount() > 0;
+}
+
+QList<QStringList> GammaPage::dataTable(const QLocale &numbers) const
+{
+    return m_results->table(numbers);
 }

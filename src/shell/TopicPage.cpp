@@ -50,6 +50,16 @@ TopicPage::TopicPage(Session &session, int topic, QWidget *parent)
     , m_topic(topic)
 { }
 
+bool TopicPage::hasDataTable() const
+{
+    return chart() && graphCommands().copy;
+}
+
+QList<QStringList> TopicPage::dataTable(const QLocale &numbers) const
+{
+    return chart() ? chart()->dataTable(numbers) : QList<QStringList>();
+}
+
 bool TopicPage::printChart(QPrinter &, QString *)
 {
     return true;

@@ -4,8 +4,10 @@
 #include "shell/Session.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QPointer>
 #include <QSet>
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
@@ -46,6 +48,10 @@ public:
     virtual GraphMenuState graphCommands() const { return {}; }
     // The page's chart, for Graph > Print and Copy; none on most pages.
     virtual Chart *chart() const { return nullptr; }
+    // What Graph > "Copy data" and "Save data..." hand out, with a heading
+    // row: the chart's numbers by default, a measurement page's results.
+    virtual bool hasDataTable() const;
+    virtual QList<QStringList> dataTable(const QLocale &numbers) const;
     // Prints the chart's page on an open printer; false with a message on failure.
     virtual bool printChart(QPrinter &printer, QString *error);
     // Graph > "Time scale": the seconds shown, and a new choice (5..20).

@@ -6,14 +6,18 @@
 #include "app/TopicRegistry.h"
 #include "chart/Chart.h"
 #include "chart/ChartData.h"
+#include "oscillations/GammaPage.h"
+#include "shell/ResultsTable.h"
 #include "shell/TopicPage.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -130,6 +134,37 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs->errors.size(), 1);
         QVERIFY(f.dialogs->errors[0].contains(QStringLiteral("data.csv")));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // A finished gamma count adds a row of its settings and its count, which
+    // Graph > "Copy data" hands out; "clear" empties the table.
+    void gammaCountsAreRecorded()
+    {
+        Fixture f;
+        f.chooseTopic(10);
+        auto *page = static_cast<GammaPage *>(f.window->page(10));
+        f.window->findChild<QScrollBar *>(QStringLiteral("GmtHsb"))->setValue(837);
+        f.window->findChild<QScrollBar *>(QStringLiteral("ThickHsb"))->setValue(3);
+        f.window->Graph1Click();
+        QVERIFY(!f.window->findChild<QAction *>(QStringLiteral("CopyData1"))->isEnabled()); // nothing counted yet
+        f.window->findChild<QAbstractButton *>(QStringLiteral("CountStartBtn"))->click(); // one simulated minute
+        QCOMPARE(page->results()->rowCount(), 1);
+        const QVariantList row = page->results()->rows().constFirst();
+        QCOMPARE(row.mid(0, 5), (QVariantList{837, 3, QStringLiteral("no"), 60, page->count()}));
+        QCOMPARE(row[5].toDouble(), page->count() / 60.0);
+
+        f.window->Graph1Click();
+        auto *copy = f.window->findChild<QAction *>(QStringLiteral("CopyData1"));
+        QVERIFY(copy->isEnabled());
+        copy->trigger();
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[1].startsWith(QStringLiteral("837\t3\tno\t60\t%1\t").arg(page->count())));
+
+        f.window->findChild<QAbstractButton *>(QStringLiteral("ResultsClearBtn"))->click();
+        QCOMPARE(page->results()->rowCount(), 0);
+        f.window->Graph1Click();
+        QVERIFY(!copy->isEnabled());
     }
 
     // The printed sheet names the topic and says what every control is set to.
