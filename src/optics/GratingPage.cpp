@@ -5,10 +5,12 @@
 #include "gdi/ScreenReader.h"
 #include "optics/Grating.h"
 #include "shell/PageControls.h"
+#include "shell/ResultsTable.h"
 #include "shell/Session.h"
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -30,6 +32,17 @@ GratingPage::GratingPage(Session &session, QWidget *parent)
                             tr("move telescope|Turn the telescope round the table"));
     m_telescope->setPageStep(50);
     m_linesLabel->setBuddy(m_lines);
+    // A reading of the spectrometer for the table: the order is the line
+    // nearest the cross-wires.
+    QToolButton *record = flatButton(
+        this, "GratingRecordBtn", tr("record"), QRect(313, 115, 60, 30),
+        tr("record|Add the wavelength, the grating, the telescope angle and the order to the table"));
+    addResults(
+        "GratingResults", {tr("wavelength (nm)"), tr("lines per mm"), tr("telescope angle (degrees)"), tr("order")},
+        {tr("wavelength (nm)"), tr("lines per mm"), tr("angle (degrees)"), tr("order")}, QRect(2, 430, 436, 110));
+    connect(record, &QToolButton::clicked, this, [this] {
+        results()->addRow({m_wavelength->value(), m_lines->value(), m_telescope->value() / 10.0, nearestOrder()});
+    });
     // Beside the telescope's bar, wherever the screen's layout puts it.
     label(this, "TelescopeLabel", tr("telescope"), QRect(306, 390, 120, 16))->setBuddy(m_telescope);
 
@@ -59,23 +72,32 @@ GratingPage::GratingPage(Session &session, QWidget *parent)
             .arg(Gdi::formatF(m_telescope->value() / 10.0, 1));
     });
     ScreenReader::describe(m_specPic, tr("view through the telescope"), [this] {
-        // The order whose line lies closest to the cross-wires.
         const int lambda = m_wavelength->value();
         const int lines = m_lines->value();
         const double telescope = m_telescope->value() / 10.0;
-        int nearest = 0;
-        const int top = Grating::highestOrder(lambda, lines);
-        for (int m = -top; m <= top; ++m) {
-            if (std::abs(Grating::orderAngle(m, lambda, lines) - telescope)
-                < std::abs(Grating::orderAngle(nearest, lambda, lines) - telescope)) {
-                nearest = m;
-            }
-        }
+        const int nearest = nearestOrder();
         return tr("Cross-wires at %1 degrees; the nearest line is order %2, at %3 degrees.")
             .arg(Gdi::formatF(telescope, 1))
             .arg(nearest)
             .arg(Gdi::formatF(Grating::orderAngle(nearest, lambda, lines), 1));
     });
+}
+
+int GratingPage::nearestOrder() const
+{
+    // The order whose line lies closest to the cross-wires.
+    const int lambda = m_wavelength->value();
+    const int lines = m_lines->value();
+    const double telescope = m_telescope->value() / 10.0;
+    int nearest = 0;
+    const int top = Grating::highestOrder(lambda, lines);
+    for (int m = -top; m <= top; ++m) {
+        if (std::abs(Grating::orderAngle(m, lambda, lines) - telescope)
+            < std::abs(Grating::orderAngle(nearest, lambda, lines) - telescope)) {
+            nearest = m;
+        }
+    }
+    return nearest;
 }
 
 void GratingPage::GratingHsbChange()

@@ -23,6 +23,8 @@ private:
     QScrollBar *m_wavelength;
     QScrollBar *m_lines;
     QScrollBar *m_telescope;
+    // The order whose line lies nearest the cross-wires.
+    int nearestOrder() const;
     QLabel *m_linesLabel;
     QLabel *m_wavelengthLabel;
 };

@@ -61,12 +61,12 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
 
     label(this, "ZoomLabel", tr("Magnified view\nof scale"), QRect(296, 144, 120, 30));
     // Every count, finished or stopped, for the class's table of readings.
-    m_results = new ResultsTable(
+    addResults(
+        "GammaResults",
         {tr("detector distance (mm)"), tr("absorber thickness (mm)"), tr("background"), tr("time counted (s)"),
          tr("count"), tr("count rate (per second)")},
         {tr("distance (mm)"), tr("absorber (mm)"), tr("background"), tr("time (s)"), tr("count"), tr("rate (/s)")},
-        this);
-    m_results->setGeometry(4, 326, 420, 130);
+        QRect(4, 326, 420, 130));
     m_zoom = paintBox(this, "GammaZoomPic", QRect(296, 176, 120, 65));
 
     connect(m_pic, &PaintBox::paint, this, [this] {
@@ -192,18 +192,8 @@ void GammaPage::CountStartBtnClick()
     // The counter shows the whole count, the last second's background included.
     Gamma::DrawCounter(m_pic->canvas(), m_count, 150, 0);
     if (seconds > 0) {
-        m_results->addRow({m_gmt->value(), m_thick->value(), m_background->isChecked() ? tr("yes") : tr("no"), seconds,
+        results()->addRow({m_gmt->value(), m_thick->value(), m_background->isChecked() ? tr("yes") : tr("no"), seconds,
                            m_count, double(m_count) / seconds});
     }
     showStopped();
-}
-
-bool GammaPage::hasDataTable() const
-{
-    return m_results->rowCount() > 0;
-}
-
-QList<QStringList> GammaPage::dataTable(const QLocale &numbers) const
-{
-    return m_results->table(numbers);
 }

@@ -7,7 +7,6 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class ResultsTable;
 
 // Absorption of gamma rays: place the detector and an absorber, and count.
 class GammaPage : public TopicPage
@@ -17,9 +16,6 @@ public:
     explicit GammaPage(Session &session, QWidget *parent = nullptr);
 
     int count() const { return m_count; }
-    ResultsTable *results() const { return m_results; }
-    bool hasDataTable() const override;
-    QList<QStringList> dataTable(const QLocale &numbers) const override;
 
     void GmtHsbChange(QObject *sender);
     void CountStartBtnClick();
@@ -45,5 +41,4 @@ private:
     PaintBox *m_pic;
     PaintBox *m_zoom;
     int m_count = 0;
-    ResultsTable *m_results;
 };

@@ -27,14 +27,15 @@ QString cellText(const QVariant &cell, const QLocale &numbers, int digits = 12)
 
 } // namespace
 
-ResultsTable::ResultsTable(const QStringList &headings, const QStringList &shortHeadings, QWidget *parent)
+ResultsTable::ResultsTable(const QString &name, const QStringList &headings, const QStringList &shortHeadings,
+                           QWidget *parent)
     : QWidget(parent)
     , m_headings(headings)
     , m_view(new QTableWidget(0, int(headings.size()), this))
     , m_clear(new QToolButton(this))
 {
-    setObjectName(QStringLiteral("ResultsTable"));
-    m_view->setObjectName(QStringLiteral("ResultsView"));
+    setObjectName(name);
+    m_view->setObjectName(name + QStringLiteral("View"));
     m_view->setHorizontalHeaderLabels(shortHeadings);
     for (int column = 0; column < int(headings.size()); ++column) {
         m_view->horizontalHeaderItem(column)->setToolTip(headings[column]);
@@ -47,7 +48,7 @@ ResultsTable::ResultsTable(const QStringList &headings, const QStringList &short
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setAccessibleName(tr("results"));
     m_view->setAccessibleDescription(tr("One row for each finished measurement"));
-    m_clear->setObjectName(QStringLiteral("ResultsClearBtn"));
+    m_clear->setObjectName(name + QStringLiteral("ClearBtn"));
     m_clear->setText(tr("clear"));
     m_clear->setToolTip(tr("Clear the results"));
     m_clear->setAccessibleName(tr("clear the results"));

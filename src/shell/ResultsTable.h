@@ -17,7 +17,10 @@ class ResultsTable : public QWidget
 public:
     // `headings` head the columns handed out; `shortHeadings` head them on
     // the page, where the table is narrow.
-    ResultsTable(const QStringList &headings, const QStringList &shortHeadings, QWidget *parent = nullptr);
+    // The table is named `name`, its list `name` + "View" and its button
+    // `name` + "ClearBtn".
+    ResultsTable(const QString &name, const QStringList &headings, const QStringList &shortHeadings,
+                 QWidget *parent = nullptr);
 
     // A row of numbers (double or int) and words, in the headings' order.
     void addRow(const QVariantList &cells);

@@ -2,6 +2,7 @@
 
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
+#include "shell/ResultsTable.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -52,12 +53,23 @@ TopicPage::TopicPage(Session &session, int topic, QWidget *parent)
 
 bool TopicPage::hasDataTable() const
 {
-    return chart() && graphCommands().copy;
+    return m_results ? m_results->rowCount() > 0 : chart() && graphCommands().copy;
 }
 
 QList<QStringList> TopicPage::dataTable(const QLocale &numbers) const
 {
+    if (m_results) {
+        return m_results->table(numbers);
+    }
     return chart() ? chart()->dataTable(numbers) : QList<QStringList>();
+}
+
+ResultsTable *TopicPage::addResults(const char *name, const QStringList &headings, const QStringList &shortHeadings,
+                                    const QRect &at)
+{
+    m_results = new ResultsTable(QString::fromLatin1(name), headings, shortHeadings, this);
+    m_results->setGeometry(at);
+    return m_results;
 }
 
 bool TopicPage::printChart(QPrinter &, QString *)

@@ -16,6 +16,7 @@
 class Chart;
 class QAbstractButton;
 class QPrinter;
+class ResultsTable;
 
 // One topic's page in the page area. The page owns its controls and handlers
 // and answers for itself what the shell asks of it: which Graph commands it
@@ -49,9 +50,11 @@ public:
     // The page's chart, for Graph > Print and Copy; none on most pages.
     virtual Chart *chart() const { return nullptr; }
     // What Graph > "Copy data" and "Save data..." hand out, with a heading
-    // row: the chart's numbers by default, a measurement page's results.
-    virtual bool hasDataTable() const;
-    virtual QList<QStringList> dataTable(const QLocale &numbers) const;
+    // row: a measurement page's results, else the chart's numbers.
+    bool hasDataTable() const;
+    QList<QStringList> dataTable(const QLocale &numbers) const;
+    // The measurement page's table of results; none on the other pages.
+    ResultsTable *results() const { return m_results; }
     // Prints the chart's page on an open printer; false with a message on failure.
     virtual bool printChart(QPrinter &printer, QString *error);
     // Graph > "Time scale": the seconds shown, and a new choice (5..20).
@@ -97,6 +100,9 @@ protected:
     // Lays out the controls that follow the page's size (charts, strips),
     // through `place`; called on every resize and zoom.
     virtual void layOut() { }
+    // Gives the page its table of results, at a rectangle in unzoomed pixels.
+    ResultsTable *addResults(const char *name, const QStringList &headings, const QStringList &shortHeadings,
+                             const QRect &at);
     // Puts a control at a rectangle given in unzoomed pixels.
     void place(QWidget *control, const QRect &logical);
     void resizeEvent(QResizeEvent *event) override;
@@ -115,6 +121,7 @@ private:
     void captureControls(QWidget *parent);
 
     Session &m_session;
+    ResultsTable *m_results = nullptr;
     std::vector<ControlAt100> m_controls;
     QSet<QWidget *> m_placed;
     QFont m_pageFont;

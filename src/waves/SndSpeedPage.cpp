@@ -4,6 +4,7 @@
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
 #include "shell/PageControls.h"
+#include "shell/ResultsTable.h"
 #include "waves/SndSpeed.h"
 
 #include <QGroupBox>
@@ -68,6 +69,20 @@ SndSpeedPage::SndSpeedPage(Session &session, QWidget *parent)
 
     // The ruler has 1.5 pixels per centimetre.
     const auto micCentimetres = [this] { return SndSpeed::micOffset(m_mic->value()) / 1.5; };
+
+    // A reading of the frequency, the microphone's place and the phase the
+    // screen shows, for finding the wavelength from places in step.
+    QToolButton *record = flatButton(
+        this, "SndRecordBtn", tr("record"), QRect(60, 338, 60, 30),
+        tr("record|Add the frequency, the microphone's position and the phase to the table"));
+    addResults("SndResults", {tr("frequency (Hz)"), tr("microphone position (cm)"), tr("phase difference (degrees)")},
+               {tr("frequency (Hz)"), tr("microphone (cm)"), tr("phase (degrees)")}, QRect(6, 378, 376, 110));
+    connect(record, &QToolButton::clicked, this, [this, micCentimetres] {
+        const int hertz = 10 * m_frequency->value();
+        const double turns = SndSpeed::phaseLag(hertz / 100.0, SndSpeed::micOffset(m_mic->value()))
+                             / (2 * std::numbers::pi);
+        results()->addRow({hertz, std::round(micCentimetres() * 10) / 10, std::round(std::fmod(turns, 1.0) * 360)});
+    });
     ScreenReader::describe(m_pic, tr("loudspeaker, microphone and oscilloscope"), [this, micCentimetres] {
         const int hertz = 10 * m_frequency->value();
         const double lag = SndSpeed::phaseLag(hertz / 100.0, SndSpeed::micOffset(m_mic->value()));

@@ -11,6 +11,7 @@
 #include "shell/TopicPage.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -161,10 +162,51 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines[1].startsWith(QStringLiteral("837\t3\tno\t60\t%1\t").arg(page->count())));
 
-        f.window->findChild<QAbstractButton *>(QStringLiteral("ResultsClearBtn"))->click();
+        f.window->findChild<QAbstractButton *>(QStringLiteral("GammaResultsClearBtn"))->click();
         QCOMPARE(page->results()->rowCount(), 0);
         f.window->Graph1Click();
         QVERIFY(!copy->isEnabled());
+    }
+
+    // A reading recorded on the other measurement pages: the settings and
+    // what the screen shows, checked against the physics (sound at 330 m/s:
+    // 300 Hz has a wavelength of 110 cm, so 80 cm lags 262 degrees; 650 nm on
+    // 300 lines per mm has its first order at 11.2 degrees, the nearest line
+    // to a telescope at 10 degrees).
+    void readingsAreRecorded_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QVariantList>("row");
+        QTest::newRow("speed of sound") << 7 << QStringList{QStringLiteral("SndSpkHsb=1200")} << "SndRecordBtn"
+                                        << QVariantList{300, 80.0, 262.0};
+        QTest::newRow("grating") << 3
+                                 << QStringList{QStringLiteral("GratingHsb=100"), QStringLiteral("GratingWLhsb=650")}
+                                 << "GratingRecordBtn" << QVariantList{650, 300, 10.0, 1};
+    }
+    void readingsAreRecorded()
+    {
+        QFETCH(int, topic);
+        QFETCH(QStringList, settings);
+        QFETCH(QString, record);
+        QFETCH(QVariantList, row);
+        Fixture f;
+        f.chooseTopic(topic);
+        for (const QString &setting : std::as_const(settings)) {
+            const QStringList parts = setting.split(QLatin1Char('='));
+            f.window->findChild<QAbstractSlider *>(parts[0])->setValue(parts[1].toInt());
+        }
+        auto *button = f.window->findChild<QAbstractButton *>(record);
+        button->click();
+        button->click();
+        ResultsTable *results = f.window->page(topic)->results();
+        QCOMPARE(results->rowCount(), 2);
+        for (int column = 0; column < row.size(); ++column) {
+            QCOMPARE(results->rows().constLast()[column].toDouble(), row[column].toDouble());
+        }
+        f.window->findChild<QAbstractButton *>(results->objectName() + QStringLiteral("ClearBtn"))->click();
+        QCOMPARE(results->rowCount(), 0);
     }
 
     // The printed sheet names the topic and says what every control is set to.
