@@ -24,7 +24,7 @@ QString checkedFile(const QString &path, const QString &root, qint64 maxBytes, Q
         return QString();
     };
     const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
+    QString canonical = info.canonicalFilePath();
     if (canonical.isEmpty()) {
         return refuse(tr("Cannot open file \"%1\". The file does not exist.").arg(shown));
     }
