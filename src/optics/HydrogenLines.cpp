@@ -133,7 +133,7 @@ void DrawDiagram(Gdi::Canvas &target, int screenMode, const std::array<Transitio
             c.textOut(125, y, QCoreApplication::translate("EmSpectra", "(ground state)"));
         }
     }
-    textCentredOn(c, 282, 10, QCoreApplication::translate("EmSpectra", "n = oo"));
+    textCentredOn(c, 282, 10, QCoreApplication::translate("EmSpectra", "n = \u221e"));
 
     // The arrows, each ending in a yellow head on the lower level.
     c.brush.style = Gdi::BrushStyle::Solid;

@@ -33,7 +33,11 @@ QByteArray MakeWaveHeader(int dataBytes, int bitsPerSample, int sampleRate, int 
 // The complete WAVE file of one period: header and samples.
 QByteArray PlayTone(int frequency, const std::array<int, 5> &amplitudes);
 
-void DrawKeyboard(Gdi::Canvas &target, int width, int height);
+// The octave of keys with their note names (C D E F G A B C); the key held
+// down (0..12 as KeyFrequency numbers them, -1 for none) is shown pressed.
+void DrawKeyboard(Gdi::Canvas &target, int width, int height, int heldKey = -1);
+// The key's note name: C, C#, D ... B, C.
+QString NoteName(int key);
 // y of the waveform at pixel i (0..360) of the picture, held to 5..95.
 int waveY(int frequency, const std::array<int, 5> &amplitudes, int i);
 void DrawSoundWave(Gdi::Canvas &target, int frequency, const std::array<int, 5> &amplitudes);

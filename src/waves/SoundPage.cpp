@@ -69,8 +69,9 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
         connect(bar, &QSlider::valueChanged, this, &SoundPage::FrequencySBChange);
     }
 
-    connect(m_keyPic, &PaintBox::paint, this,
-            [this] { Sound::DrawKeyboard(m_keyPic->canvas(), m_keyPic->pictureWidth(), m_keyPic->pictureHeight()); });
+    connect(m_keyPic, &PaintBox::paint, this, [this] {
+        Sound::DrawKeyboard(m_keyPic->canvas(), m_keyPic->pictureWidth(), m_keyPic->pictureHeight(), m_heldKey);
+    });
     connect(m_wavePic, &PaintBox::paint, this, &SoundPage::drawWave);
     connect(m_frequency, &QSlider::valueChanged, this, &SoundPage::FrequencySBChange);
     connect(m_keyPic, &PaintBox::mouseMove, this, [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
@@ -163,9 +164,19 @@ void SoundPage::playChosenNote()
     // Each press builds a new period from the settings of this moment.
     m_lastTone = Sound::PlayTone(Sound::KeyFrequency(m_frequency->value()), amplitudes());
     m_player->play(m_lastTone);
+    showHeldKey(m_frequency->value());
 }
 
 void SoundPage::KeyPicMouseUp()
 {
     m_player->stop();
+    showHeldKey(-1);
+}
+
+void SoundPage::showHeldKey(int key)
+{
+    if (key != m_heldKey) {
+        m_heldKey = key;
+        m_keyPic->invalidate();
+    }
 }

@@ -26,8 +26,12 @@ public:
     void FrequencySBChange();
     void KeyPicMouseDown(QPoint at);
     void KeyPicMouseUp();
+    // The key shown held down, -1 for none.
+    int heldKey() const { return m_heldKey; }
 
 private:
+    void showHeldKey(int key);
+    int m_heldKey = -1;
     void drawWave();
     void playChosenNote();
 

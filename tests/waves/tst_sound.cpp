@@ -185,11 +185,27 @@ private Q_SLOTS:
         QTest::mousePress(keys, Qt::LeftButton, {}, QPoint(130, 60));
         QCOMPARE(label->text(), QStringLiteral("frequency 440 Hz"));
         QCOMPARE(page.lastTone().size(), 44 + 200);
+        // The held A key is shaded on the keyboard until it is let go.
+        const auto colourAt = [keys](QPoint p) {
+            keys->ensurePainted();
+            return QColor(keys->surface().pixel(p));
+        };
+        QCOMPARE(page.heldKey(), 9);
+        QCOMPARE(colourAt(QPoint(140, 50)), QColor(150, 190, 255));
         QTest::mouseRelease(keys, Qt::LeftButton, {}, QPoint(130, 60));
         QVERIFY(!page.player().isPlaying());
+        QCOMPARE(page.heldKey(), -1);
+        QCOMPARE(colourAt(QPoint(140, 50)), QColor(255, 255, 224));
+        // A held black key (C#) turns dark blue.
+        QTest::mousePress(keys, Qt::LeftButton, {}, QPoint(24, 20));
+        QCOMPARE(colourAt(QPoint(24, 20)), QColor(0, 0, 160));
+        QTest::mouseRelease(keys, Qt::LeftButton, {}, QPoint(24, 20));
+        QCOMPARE(colourAt(QPoint(24, 20)), QColor(Qt::black));
         // A press outside the keys does nothing.
+        const QByteArray before = page.lastTone();
         QTest::mousePress(keys, Qt::LeftButton, {}, QPoint(10, 20));
-        QCOMPARE(page.lastTone().size(), 44 + 200);
+        QCOMPARE(page.lastTone(), before);
+        QCOMPARE(page.heldKey(), -1);
         QTest::mouseRelease(keys, Qt::LeftButton, {}, QPoint(10, 20));
     }
 
