@@ -37,14 +37,16 @@ void grid(Gdi::Canvas &c, int height, int lastRow)
 }
 
 template<typename Y>
-void curve(Gdi::Canvas &c, const QColor &colour, Y y)
+void curve(Gdi::Canvas &c, const QColor &colour, Y y, int width = 1)
 {
     std::array<QPoint, 181> points;
     for (int i = 0; i <= 180; ++i) {
         points[std::size_t(i)] = QPoint(2 * i, y(i));
     }
     c.pen.color = colour;
+    c.pen.width = width;
     c.polyline(points);
+    c.pen.width = 1;
 }
 
 } // namespace
@@ -83,7 +85,9 @@ void DrawTravellingWaves(Gdi::Canvas &target, int n, int phase)
     Gdi::Canvas &c = bitmap.canvas();
     grid(c, 80, 80);
     // Red moves toward smaller x as the phase grows, blue toward larger x.
-    curve(c, QColor(255, 0, 0), [n, phase](int i) { return travellingY(n, phase, i, +1); });
+    // Red is drawn three pixels wide under the one-pixel blue, so that where
+    // the two waves coincide (at the start, say) both still show.
+    curve(c, QColor(255, 0, 0), [n, phase](int i) { return travellingY(n, phase, i, +1); }, 3);
     curve(c, QColor(0, 0, 255), [n, phase](int i) { return travellingY(n, phase, i, -1); });
     c.drawEdgeSunken({0, 0, 360, 80});
     target.draw(0, 0, bitmap.image());

@@ -107,6 +107,23 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(x, 9), qRgb(255, 255, 255)); // lines run from y = 10
     }
 
+    // At the start the two travelling waves coincide; both must still show,
+    // the red as a border on each side of the blue, at every harmonic.
+    void bothTravellingWavesShowWhereTheyCoincide()
+    {
+        for (int n = 1; n <= 7; ++n) {
+            const QImage image = render(360, 80, [n](Gdi::Canvas &c) { StatWave::DrawTravellingWaves(c, n, 0); });
+            for (int i = 10; i <= 170; i += 20) {
+                const int x = 2 * i;
+                const int y = StatWave::travellingY(n, 0, i, -1);
+                QCOMPARE(image.pixel(x, y), Blue);
+                const bool redBeside = image.pixel(x, y - 1) == Red || image.pixel(x, y + 1) == Red
+                                       || image.pixel(x - 1, y) == Red || image.pixel(x + 1, y) == Red;
+                QVERIFY2(redBeside, qPrintable(QStringLiteral("n = %1, x = %2").arg(n).arg(x)));
+            }
+        }
+    }
+
     void standingWave_data()
     {
         QTest::addColumn<int>("n");
