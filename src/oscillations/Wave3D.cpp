@@ -300,12 +300,12 @@ void DrawPolarizer(Gdi::Canvas &target, const ViewState &state, int rotation)
     c.pen.color = Qt::black;
     polygon(c, polarizedWave(state, analyser, centre, transmittedAmplitude(rotation), 0), LightBlue);
     line3D(c, state, m, centre, {0, 0, -360}, {0, 0, -400});
-    // The two polaroids named at a corner of each: the first polarizes the
-    // light, the second, turned by the bar, analyses it.
+    // The two polaroids named beside each, at a place the analyser's turning
+    // does not move: the first polarizes the light, the second analyses it.
     c.brush.style = Gdi::BrushStyle::Clear;
     c.font.color = Qt::black;
     letter(c, state, m, centre, {-100, -100, 360}, QCoreApplication::translate("Wave3D", "polarizer"), true);
-    letter(c, state, analyser, centre, {-100, -100, 0}, QCoreApplication::translate("Wave3D", "analyser"), true);
+    letter(c, state, m, centre, {-100, -142, 0}, QCoreApplication::translate("Wave3D", "analyser"), true);
     c.drawEdgeSunken({0, 0, state.width, state.height});
     target.draw(0, 0, bitmap.image());
 }

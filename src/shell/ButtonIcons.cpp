@@ -4,6 +4,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <array>
+#include <utility>
+
 namespace ButtonIcons {
 
 namespace {
@@ -81,6 +84,59 @@ QPixmap draw(Kind kind, bool enabled)
         p.setBrush(Qt::white);
         p.drawRect(QRectF(5.5, 13.5, 9, 5));
         break;
+    case Kind::Play:
+        p.setBrush(QColor(40, 140, 40));
+        p.drawPolygon(QPolygonF{{5, 3}, {17, 10}, {5, 17}});
+        break;
+    case Kind::Stop:
+        p.setBrush(QColor(190, 40, 30));
+        p.drawRect(QRectF(4.5, 4.5, 11, 11));
+        break;
+    case Kind::Reset: {
+        // A circular arrow back to the start.
+        QPen pen(QColor(30, 80, 160), 2.2);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(4, 4, 12, 12), 60 * 16, 270 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 80, 160));
+        p.drawPolygon(QPolygonF{{12, 1}, {17, 5.5}, {11, 8}});
+        break;
+    }
+    case Kind::Magnifier:
+        p.setBrush(QColor(220, 235, 255));
+        p.drawEllipse(QRectF(2.5, 2.5, 10, 10));
+        p.setPen(QPen(QColor(60, 60, 60), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, 12), QPointF(17, 17));
+        break;
+    case Kind::Restore:
+        drawArrow(p, false);
+        break;
+    case Kind::Add:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 140, 40));
+        p.drawRect(QRectF(8, 3, 4, 14));
+        p.drawRect(QRectF(3, 8, 14, 4));
+        break;
+    case Kind::Clear: {
+        QPen pen(QColor(190, 40, 30), 3, Qt::SolidLine, Qt::RoundCap);
+        p.setPen(pen);
+        p.drawLine(QPointF(5, 5), QPointF(15, 15));
+        p.drawLine(QPointF(15, 5), QPointF(5, 15));
+        break;
+    }
+    case Kind::Series: {
+        // A square wave, the series of waves the button adds.
+        QPen pen(QColor(20, 20, 120), 1.8);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF{{1, 14}, {5, 14}, {5, 5}, {10, 5}, {10, 14}, {15, 14}, {15, 5}, {19, 5}});
+        break;
+    }
+    case Kind::Record:
+        p.setBrush(QColor(200, 30, 30));
+        p.drawEllipse(QRectF(4.5, 4.5, 11, 11));
+        break;
     }
     p.end();
     if (!enabled) {
@@ -98,6 +154,29 @@ QPixmap draw(Kind kind, bool enabled)
 }
 
 } // namespace
+
+std::optional<Kind> forButton(QStringView objectName)
+{
+    // Longest endings first: "UnZoomBtn" before "ZoomBtn".
+    static const std::array<std::pair<QStringView, Kind>, 10> endings{{
+        {u"UnZoomBtn", Kind::Restore},
+        {u"StartBtn", Kind::Play},
+        {u"StopBtn", Kind::Stop},
+        {u"ResetBtn", Kind::Reset},
+        {u"ZoomBtn", Kind::Magnifier},
+        {u"AddWaveBtn", Kind::Add},
+        {u"ClearBtn", Kind::Clear},
+        {u"ClearListBtn", Kind::Clear},
+        {u"SquareBtn", Kind::Series},
+        {u"RecordBtn", Kind::Record},
+    }};
+    for (const auto &[ending, kind] : endings) {
+        if (objectName.endsWith(ending)) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
 
 QIcon icon(Kind kind)
 {

@@ -1,6 +1,7 @@
 #include "shell/PageControls.h"
 
 #include "gdi/PaintBox.h"
+#include "shell/ButtonIcons.h"
 #include "shell/Hints.h"
 
 #include <QButtonGroup>
@@ -68,7 +69,17 @@ QToolButton *flatButton(QWidget *parent, const char *name, const QString &captio
     auto *b = new QToolButton(parent);
     b->setText(caption);
     b->setAutoRaise(true);
-    return place(b, name, at, hint);
+    place(b, name, at, hint);
+    // A flat button shows a frame only under the mouse; its picture says at
+    // rest that it is a button. Tall buttons carry it above the caption,
+    // short ones beside it.
+    if (const auto kind = ButtonIcons::forButton(b->objectName())) {
+        b->setIcon(ButtonIcons::icon(*kind));
+        const bool tall = at.height() >= 36;
+        b->setToolButtonStyle(tall ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);
+        b->setIconSize(tall ? QSize(16, 16) : QSize(10, 10));
+    }
+    return b;
 }
 
 PaintBox *paintBox(QWidget *parent, const char *name, QRect at, const QString &hint)

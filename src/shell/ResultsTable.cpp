@@ -1,6 +1,7 @@
 #include "shell/ResultsTable.h"
 
 #include "gdi/GdiMath.h"
+#include "shell/ButtonIcons.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -50,6 +51,8 @@ ResultsTable::ResultsTable(const QString &name, const QStringList &headings, con
     m_view->setAccessibleDescription(tr("One row for each finished measurement"));
     m_clear->setObjectName(name + QStringLiteral("ClearBtn"));
     m_clear->setText(tr("clear"));
+    m_clear->setIcon(ButtonIcons::icon(ButtonIcons::Kind::Clear));
+    m_clear->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_clear->setToolTip(tr("Clear the results"));
     m_clear->setAccessibleName(tr("clear the results"));
     m_clear->setAccessibleDescription(tr("Removes every row of the results"));
