@@ -4,6 +4,7 @@
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
 #include "optics/YDSlit.h"
+#include "shell/ButtonIcons.h"
 #include "shell/Hints.h"
 #include "shell/PageControls.h"
 
@@ -42,6 +43,8 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
     auto *label1 = new QLabel(tr("slit separation"), panel1);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->move(8, 2);
+    // Its text sits at the top of the label, clear of the bar below it.
+    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_separation = new QScrollBar(Qt::Horizontal, panel1);
     m_separation->setObjectName(QStringLiteral("YSlitSepHsb"));
     label1->setBuddy(m_separation);
@@ -81,6 +84,9 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
     m_zoomBtn = new QToolButton(panel1);
     m_zoomBtn->setObjectName(QStringLiteral("YDSZoomBtn"));
     m_zoomBtn->setText(tr("zoom"));
+    m_zoomBtn->setIcon(ButtonIcons::icon(ButtonIcons::Kind::Magnifier));
+    m_zoomBtn->setIconSize(QSize(16, 16));
+    m_zoomBtn->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_zoomBtn->setAutoRaise(true);
     m_zoomBtn->setGeometry(262, 1, 42, 37);
     Hints::setHint(m_zoomBtn, tr("zoom|Magnify the ruler scale"));
