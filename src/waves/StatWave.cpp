@@ -87,7 +87,8 @@ void DrawTravellingWaves(Gdi::Canvas &target, int n, int phase)
     // Red moves toward smaller x as the phase grows, blue toward larger x.
     // Red is drawn three pixels wide under the one-pixel blue, so that where
     // the two waves coincide (at the start, say) both still show.
-    curve(c, QColor(255, 0, 0), [n, phase](int i) { return travellingY(n, phase, i, +1); }, 3);
+    curve(
+        c, QColor(255, 0, 0), [n, phase](int i) { return travellingY(n, phase, i, +1); }, 3);
     curve(c, QColor(0, 0, 255), [n, phase](int i) { return travellingY(n, phase, i, -1); });
     c.drawEdgeSunken({0, 0, 360, 80});
     target.draw(0, 0, bitmap.image());
