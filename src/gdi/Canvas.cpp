@@ -299,7 +299,21 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
             const double a = (start + span * k / steps) * std::numbers::pi / 180.0;
             wedge << QPointF(cx + reach * rx * std::cos(a), cy - reach * ry * std::sin(a));
         }
-        p.setClipRegion(QRegion(wedge.toPolygon()));
+        // The same wedges come back frame after frame of an animation (the
+        // ripple tank's wave fronts), so their regions are kept: a few
+        // hundred, the lot dropped when full.
+        thread_local QHash<QByteArray, QRegion> regions;
+        const QPolygon corners = wedge.toPolygon();
+        const QByteArray key(reinterpret_cast<const char *>(corners.constData()),
+                             qsizetype(corners.size() * sizeof(QPoint)));
+        auto region = regions.constFind(key);
+        if (region == regions.constEnd()) {
+            if (regions.size() >= 512) {
+                regions.clear();
+            }
+            region = regions.insert(key, QRegion(corners));
+        }
+        p.setClipRegion(*region);
     }
     p.drawEllipse(left, top, right - left - 1, bottom - top - 1);
     p.restore();
