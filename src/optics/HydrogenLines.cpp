@@ -173,6 +173,16 @@ void DrawSpectrum(Gdi::Canvas &target)
     }
     const QString title = QCoreApplication::translate("EmSpectra", "Wavelength (nm)");
     c.textOut((350 - c.textWidth(title)) / 2, 65, title);
+    // Only the lines between 400 and 700 nm are light the eye sees; the
+    // white ones either side are ultraviolet (Lyman) and infrared (Paschen).
+    c.font.color = QColor(96, 96, 96);
+    const QString ultraviolet = QCoreApplication::translate("EmSpectra", "ultraviolet");
+    const QString visible = QCoreApplication::translate("EmSpectra", "visible");
+    const QString infrared = QCoreApplication::translate("EmSpectra", "infrared");
+    c.textOut(10, 65, ultraviolet);
+    c.textOut(98 - c.textWidth(visible) / 2, 65, visible);
+    c.textOut(331 - c.textWidth(infrared), 65, infrared);
+    c.font.color = Qt::black;
     for (int i = 1; i <= Transitions; ++i) {
         const auto [upper, lower] = levels(i);
         c.pen.width = lower == 1 ? 1 : 2;

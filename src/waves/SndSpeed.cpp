@@ -1,5 +1,9 @@
 #include "waves/SndSpeed.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 #include "gdi/GdiMath.h"
 #include "gdi/Palette.h"
 #include "gdi/ResourcePictures.h"
@@ -92,9 +96,11 @@ void DrawRulerStrip(Gdi::Canvas &target, int d, int left, int top)
     c.brush.color = Silver;
     c.rectangle(5, 10, 10, 20);
     c.polygon(std::array<QPoint, 4>{QPoint(10, 10), QPoint(15, 0), QPoint(15, 30), QPoint(10, 20)});
+    // The microphone: a round head facing the loudspeaker, on a short stem
+    // that takes its lead; its face stands at x0 over the ruler.
     const int x0 = 15 + d;
-    c.polygon(std::array<QPoint, 4>{QPoint(x0, 0), QPoint(x0 + 5, 10), QPoint(x0 + 5, 20), QPoint(x0, 30)});
-    c.rectangle(x0 + 5, 10, x0 + 10, 20);
+    c.ellipse(x0, 7, x0 + 10, 23);
+    c.rectangle(x0 + 9, 12, x0 + 12, 18);
     c.font.height = 12;
     c.brush.style = Gdi::BrushStyle::Clear;
     for (int j = 0; j <= 20; ++j) {
@@ -106,8 +112,8 @@ void DrawRulerStrip(Gdi::Canvas &target, int d, int left, int top)
     }
     line(c, 0, 16, 5, 16);
     line(c, 0, 13, 5, 13);
-    line(c, x0 + 10, 16, 330, 16);
-    line(c, x0 + 10, 13, 330, 13);
+    line(c, x0 + 12, 16, 330, 16);
+    line(c, x0 + 12, 13, 330, 13);
     target.draw(left, top, bitmap.image());
 }
 
@@ -126,6 +132,20 @@ void DrawApparatus(Gdi::Canvas &target, int frequencyPosition, int micPosition, 
     const int d = micOffset(micPosition);
     DrawCro(target, d, 6 - gainPosition, 70, 0, yShift, frequencyPosition / 10.0, 50);
     DrawRulerStrip(target, d, 20, 150);
+    // The two named in the band between the oscilloscope and the ruler; the
+    // microphone's name follows it, never over the loudspeaker's.
+    target.pen = Gdi::Pen{};
+    target.brush = Gdi::Brush{QColor(255, 255, 255), Gdi::BrushStyle::Solid};
+    target.fillRect(22, 139, 349, 150); // up to the leads at x = 350
+    target.brush.style = Gdi::BrushStyle::Clear;
+    target.font.height = 10;
+    target.font.color = QColor(64, 64, 64);
+    const QString speaker = QCoreApplication::translate("SndSpeed", "loudspeaker");
+    const QString microphone = QCoreApplication::translate("SndSpeed", "microphone");
+    target.textOut(22, 139, speaker);
+    const int micLeft = std::max(20 + 15 + d + 14, 26 + target.textWidth(speaker));
+    target.textOut(std::min(micLeft, 348 - target.textWidth(microphone)), 139, microphone);
+    target.font.color = Qt::black;
 }
 
 void DrawZoomView(Gdi::Canvas &c, int p)

@@ -93,6 +93,25 @@ private Q_SLOTS:
         QCOMPARE(QColor(strip().pixel(x, 30)), colour);
     }
 
+    // Under the strip, the white lines' regions are named ultraviolet (left
+    // of 400 nm) and infrared (right of 700 nm), in grey, as not visible light.
+    void invisibleRegionsAreNamed()
+    {
+        const QImage image = strip();
+        // Nothing else stands in the title's row at either end.
+        const auto inkIn = [&image](int x0, int x1) {
+            int count = 0;
+            for (int y = 66; y < 80; ++y) {
+                for (int x = x0; x < x1; ++x) {
+                    count += QColor(image.pixel(x, y)) != QColor(Qt::white);
+                }
+            }
+            return count;
+        };
+        QVERIFY(inkIn(10, 70) > 20); // "ultraviolet", left of the 400 nm mark at x = 74
+        QVERIFY(inkIn(285, 332) > 20); // "infrared", at the far end
+    }
+
     void lineWidths()
     {
         const QImage image = strip();

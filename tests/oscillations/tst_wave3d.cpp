@@ -198,6 +198,34 @@ private Q_SLOTS:
         QVERIFY(std::abs(transmittedAmplitude(rotation) - amplitude) < 1e-9);
     }
 
+    // The polarizer and the analyser are named in the picture, just above the
+    // corner each name belongs to (the analyser's at a place its turning does
+    // not move, so any rotation shows it there).
+    void polaroidsAreNamed()
+    {
+        const ViewState state;
+        const Matrix m = state.polar.matrix();
+        for (int rotation : {0, 60, 150}) {
+            QImage image(400, 400, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            {
+                Gdi::Canvas c(&image);
+                DrawPolarizer(c, state, rotation);
+            }
+            for (const Point3 &corner : {Point3{-100, -100, 360}, Point3{-100, -142, 0}}) {
+                const QPoint at = ProjectPoint(state, TransformPoint(corner, m), state.polar.centre);
+                int black = 0;
+                for (int y = at.y() - 12; y < at.y(); ++y) {
+                    for (int x = at.x(); x < at.x() + 40; ++x) {
+                        black += image.pixel(x, y) == qRgb(0, 0, 0);
+                    }
+                }
+                QVERIFY2(black > 15,
+                         qPrintable(QStringLiteral("rotation %1: %2 black pixels").arg(rotation).arg(black)));
+            }
+        }
+    }
+
     // Rotation 180: amplitude -90 in a plane turned half a turn looks like rotation 0.
     void halfTurnLooksLikeNone()
     {

@@ -1,3 +1,4 @@
+#include "gdi/Canvas.h"
 #include "gdi/PaintBox.h"
 #include "shell/Session.h"
 #include "waves/SndSpeed.h"
@@ -210,6 +211,33 @@ private Q_SLOTS:
     }
 
     // --- speed of sound ---
+
+    // The loudspeaker and the microphone are named above the ruler, the
+    // microphone's name following it along.
+    void apparatusIsNamed()
+    {
+        const auto firstInkAfter = [](int micPosition, int from) {
+            QImage image(361, 225, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            {
+                Gdi::Canvas c(&image);
+                SndSpeed::DrawApparatus(c, 30, micPosition, 5, 0);
+            }
+            for (int x = from; x < 349; ++x) {
+                for (int y = 140; y < 150; ++y) {
+                    if (QColor(image.pixel(x, y)) != QColor(Qt::white)) {
+                        return x;
+                    }
+                }
+            }
+            return -1;
+        };
+        QVERIFY(firstInkAfter(750, 22) >= 22 && firstInkAfter(750, 22) < 30); // "loudspeaker"
+        const int near = firstInkAfter(750, 100);
+        const int far = firstInkAfter(2500, 100);
+        QVERIFY(near > 0);
+        QVERIFY2(far > near + 100, qPrintable(QStringLiteral("%1 %2").arg(near).arg(far)));
+    }
 
     void micRounding_data()
     {
