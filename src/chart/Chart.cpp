@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QRubberBand>
-#include <QScreen>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -238,6 +237,7 @@ QPainter &ChartPainter::painter()
 Chart::Chart(QWidget *parent)
     : QWidget(parent)
     , m_plot(new PlotWidget(this))
+    , m_refresh(this, [this] { m_plot->replot(QCustomPlot::rpQueuedReplot); })
 {
     ScreenReader::markAsPicture(this);
     // Nothing is drawn on the overlay layer, so every layer shares one paint
@@ -262,10 +262,8 @@ Chart::Chart(QWidget *parent)
     // Thick lines (a zoomed chart's) drawn as plain polylines: much faster,
     // and one-pixel lines look the same.
     m_plot->setPlottingHint(QCP::phFastPolylines, true);
-    m_nextRefresh.setSingleShot(true);
-    connect(&m_nextRefresh, &QTimer::timeout, this, [this] { m_plot->replot(QCustomPlot::rpQueuedReplot); });
     connect(m_plot, &QCustomPlot::afterReplot, this, [this] {
-        m_sinceReplot.start();
+        m_refresh.shown();
         m_crosshair.reset();
         Q_EMIT afterDraw();
     });
@@ -613,18 +611,7 @@ void Chart::queueReplot()
 {
     // An animation changes the chart every few milliseconds; the screen shows
     // at most one redraw per display refresh.
-    if (m_nextRefresh.isActive()) {
-        return;
-    }
-    const QScreen *display = screen();
-    const qreal hertz = display && display->refreshRate() >= 1 ? display->refreshRate() : 60;
-    const int refresh = int(1000 / hertz);
-    const qint64 since = m_sinceReplot.isValid() ? m_sinceReplot.elapsed() : refresh;
-    if (since >= refresh) {
-        m_plot->replot(QCustomPlot::rpQueuedReplot);
-    } else {
-        m_nextRefresh.start(int(refresh - since));
-    }
+    m_refresh.request();
 }
 
 void Chart::replotNow()

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "gdi/RefreshPacer.h"
+
 #include <QColor>
-#include <QElapsedTimer>
 #include <QPointF>
 #include <QRect>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -141,8 +141,7 @@ private:
     QCPTextElement *m_title = nullptr;
     qreal m_zoom = 1;
     QFont m_pixelFont;
-    QElapsedTimer m_sinceReplot;
-    QTimer m_nextRefresh;
+    RefreshPacer m_refresh;
     // Line widths at 100%, as set: 0 for a cosmetic line.
     struct LineWidths
     {

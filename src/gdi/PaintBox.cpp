@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -17,8 +16,6 @@ PaintBox::PaintBox(QWidget *parent)
     ScreenReader::markAsPicture(this);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_nextRefresh.setSingleShot(true);
-    connect(&m_nextRefresh, &QTimer::timeout, this, [this] { update(); });
     recreateSurface(QSize(1, 1));
 }
 
@@ -47,7 +44,7 @@ void PaintBox::recreateSurface(QSize size)
     }
     canvas->setChangeCallback([this] {
         if (!m_inPaint) {
-            scheduleUpdate();
+            m_refresh.request();
         }
     });
     m_canvas = std::move(canvas);
@@ -102,22 +99,6 @@ const QImage &PaintBox::surface()
     return m_surface;
 }
 
-void PaintBox::scheduleUpdate()
-{
-    if (m_nextRefresh.isActive()) {
-        return; // already due at the next refresh
-    }
-    const QScreen *display = screen();
-    const qreal hertz = display && display->refreshRate() >= 1 ? display->refreshRate() : 60;
-    const int refresh = int(1000 / hertz);
-    const qint64 since = m_sinceShown.isValid() ? m_sinceShown.elapsed() : refresh;
-    if (since >= refresh) {
-        update();
-    } else {
-        m_nextRefresh.start(int(refresh - since));
-    }
-}
-
 void PaintBox::invalidate()
 {
     m_dirty = true;
@@ -140,7 +121,7 @@ void PaintBox::paintEvent(QPaintEvent *)
     ensureSurface();
     ensurePainted();
     m_canvas->end();
-    m_sinceShown.start();
+    m_refresh.shown();
     QPainter p(this);
     // The picture keeps one pixel per logical pixel, as its drawing rules
     // need. When the device pixels per picture pixel (screen ratio times zoom)

@@ -2,9 +2,9 @@
 
 #include "gdi/Canvas.h"
 
-#include <QElapsedTimer>
+#include "gdi/RefreshPacer.h"
+
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -73,9 +73,6 @@ protected:
 private:
     void recreateSurface(QSize size);
     QPoint toSurface(QPointF position) const;
-    // Shows what was drawn: at once, or at the next display refresh when the
-    // picture was shown less than a refresh ago.
-    void scheduleUpdate();
     // A hidden picture gives its surface back; it is made again, and drawn
     // through `paint`, when it is shown or drawn on.
     void ensureSurface();
@@ -88,6 +85,5 @@ private:
     qreal m_zoom = 1;
     // An animation draws every step on the surface, but the screen shows at
     // most one picture per refresh.
-    QElapsedTimer m_sinceShown;
-    QTimer m_nextRefresh;
+    RefreshPacer m_refresh{this, [this] { update(); }};
 };

@@ -69,6 +69,11 @@ SndSpeedPage::SndSpeedPage(Session &session, QWidget *parent)
 
     // The ruler has 1.5 pixels per centimetre.
     const auto micCentimetres = [this] { return SndSpeed::micOffset(m_mic->value()) / 1.5; };
+    // How many wavelengths the microphone's trace lags the generator's.
+    const auto turns = [this] {
+        const int hertz = 10 * m_frequency->value();
+        return SndSpeed::phaseLag(hertz / 100.0, SndSpeed::micOffset(m_mic->value())) / (2 * std::numbers::pi);
+    };
 
     // A reading of the frequency, the microphone's place and the phase the
     // screen shows, for finding the wavelength from places in step.
@@ -77,23 +82,19 @@ SndSpeedPage::SndSpeedPage(Session &session, QWidget *parent)
         tr("record|Add the frequency, the microphone's position and the phase to the table"));
     addResults("SndResults", {tr("frequency (Hz)"), tr("microphone position (cm)"), tr("phase difference (degrees)")},
                {tr("frequency (Hz)"), tr("microphone (cm)"), tr("phase (degrees)")}, QRect(6, 378, 376, 110));
-    connect(record, &QToolButton::clicked, this, [this, micCentimetres] {
-        const int hertz = 10 * m_frequency->value();
-        const double turns = SndSpeed::phaseLag(hertz / 100.0, SndSpeed::micOffset(m_mic->value()))
-                             / (2 * std::numbers::pi);
-        results()->addRow({hertz, std::round(micCentimetres() * 10) / 10, std::round(std::fmod(turns, 1.0) * 360)});
+    connect(record, &QToolButton::clicked, this, [this, micCentimetres, turns] {
+        results()->addRow({10 * m_frequency->value(), std::round(micCentimetres() * 10) / 10,
+                           std::round(std::fmod(turns(), 1.0) * 360)});
     });
-    ScreenReader::describe(m_pic, tr("loudspeaker, microphone and oscilloscope"), [this, micCentimetres] {
+    ScreenReader::describe(m_pic, tr("loudspeaker, microphone and oscilloscope"), [this, micCentimetres, turns] {
         const int hertz = 10 * m_frequency->value();
-        const double lag = SndSpeed::phaseLag(hertz / 100.0, SndSpeed::micOffset(m_mic->value()));
-        const double turns = lag / (2 * std::numbers::pi);
         return tr("The generator gives %1 Hz. The microphone is %2 cm from the loudspeaker, so its trace lags the "
                   "generator's by %3 wavelengths (%4 degrees past whole cycles). Channel 2 at %5 volt/div, shifted "
                   "%6.")
             .arg(hertz)
             .arg(Gdi::formatF(micCentimetres(), 1))
-            .arg(Gdi::formatF(turns))
-            .arg(Gdi::formatF(std::fmod(turns, 1.0) * 360, 0))
+            .arg(Gdi::formatF(turns()))
+            .arg(Gdi::formatF(std::fmod(turns(), 1.0) * 360, 0))
             .arg(m_gain->value())
             .arg(m_shift->value());
     });

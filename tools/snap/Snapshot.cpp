@@ -346,24 +346,37 @@ QString sourceOf(const QTextBrowser &browser)
     return text;
 }
 
+// The words a control shows: a label's or button's text, an edit's
+// contents, a group's title, a text browser's source; none for the others.
+std::optional<QString> controlText(const QWidget *w)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(w)) {
+        return label->text();
+    }
+    if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
+        return button->text();
+    }
+    if (const auto *edit = qobject_cast<const QLineEdit *>(w)) {
+        return edit->text();
+    }
+    if (const auto *group = qobject_cast<const QGroupBox *>(w)) {
+        return group->title();
+    }
+    if (const auto *browser = qobject_cast<const QTextBrowser *>(w)) {
+        return sourceOf(*browser);
+    }
+    return std::nullopt;
+}
+
 void printText(TMainFrm &window, const QString &name, QTextStream &out)
 {
     QString text;
     if (name == QLatin1String("caption")) {
         text = window.windowTitle();
+    } else if (const auto shown = controlText(findWidget(window, name))) {
+        text = *shown;
     } else {
-        QWidget *w = findWidget(window, name);
-        if (auto *label = qobject_cast<QLabel *>(w)) {
-            text = label->text();
-        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            text = button->text();
-        } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-            text = edit->text();
-        } else if (auto *browser = qobject_cast<QTextBrowser *>(w)) {
-            text = sourceOf(*browser);
-        } else {
-            throw Failure{QStringLiteral("'%1' has no text").arg(name)};
-        }
+        throw Failure{QStringLiteral("'%1' has no text").arg(name)};
     }
     out << name << '=' << text << '\n';
 }
@@ -391,14 +404,7 @@ void listControls(TMainFrm &window, QTextStream &out)
         if (!container || w->isWindow() || !w->isVisibleTo(page)) {
             continue;
         }
-        QString text;
-        if (auto *label = qobject_cast<QLabel *>(w)) {
-            text = label->text();
-        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            text = button->text();
-        } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
-            text = group->title();
-        }
+        const QString text = controlText(w).value_or(QString());
         QString buddy;
         if (qobject_cast<QAbstractSlider *>(w)) {
             for (QLabel *label : labels) {
