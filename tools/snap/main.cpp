@@ -3,7 +3,6 @@
 // pictures from outside. Run it without arguments for a list of actions.
 #include "Snapshot.h"
 #include "app/Application.h"
-#include "waves/TonePlayer.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -19,9 +18,5 @@ int main(int argc, char *argv[])
     configureApplication(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = Snapshot::runAll(QCoreApplication::arguments().mid(1), out, err);
-    out.flush();
-    err.flush();
-    TonePlayer::exitIfOutputStuck(code);
-    return code;
+    return Snapshot::runAll(QCoreApplication::arguments().mid(1), out, err);
 }
