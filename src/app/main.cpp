@@ -1,6 +1,9 @@
 #include "app/Application.h"
+#include "waves/TonePlayer.h"
 
 int main(int argc, char *argv[])
 {
-    return runCorvane(argc, argv);
+    const int code = runCorvane(argc, argv);
+    TonePlayer::exitIfOutputStuck(code);
+    return code;
 }

@@ -7,9 +7,11 @@
 #include "waves/Sound.h"
 #include "waves/TonePlayer.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
+#include <QStatusTipEvent>
 
 using namespace PageControls;
 
@@ -21,6 +23,12 @@ SoundPage::SoundPage(Session &session, QWidget *parent)
     m_keyPic = paintBox(this, "KeyPic", QRect(6, 117, 192, 90),
                         tr("Hold down the mouse button over a key to play the note"));
     m_keyPic->setCursor(Qt::PointingHandCursor);
+    // A sound output that fails or hangs costs the tone, not the window: the
+    // status bar says so.
+    connect(m_player, &TonePlayer::outputFailed, this, [this](const QString &message) {
+        QStatusTipEvent tip(message);
+        QCoreApplication::sendEvent(this, &tip);
+    });
     m_frequency = trackBar(this, "FrequencySB", 0, 12, 0, QRect(6, 212, 192, 30), 1,
                            tr("Set the frequency of the fundamental"));
     m_frequency->setTickPosition(QSlider::TicksAbove);

@@ -31,6 +31,7 @@
 #include <QSaveFile>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -347,9 +348,13 @@ QString sourceOf(const QTextBrowser &browser)
 }
 
 // The words a control shows: a label's or button's text, an edit's
-// contents, a group's title, a text browser's source; none for the others.
+// contents, a group's title, a text browser's source, the status bar's
+// message; none for the others.
 std::optional<QString> controlText(const QWidget *w)
 {
+    if (const auto *bar = qobject_cast<const QStatusBar *>(w)) {
+        return bar->currentMessage();
+    }
     if (const auto *label = qobject_cast<const QLabel *>(w)) {
         return label->text();
     }

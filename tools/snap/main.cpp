@@ -3,6 +3,7 @@
 // pictures from outside. Run it without arguments for a list of actions.
 #include "Snapshot.h"
 #include "app/Application.h"
+#include "waves/TonePlayer.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -18,5 +19,9 @@ int main(int argc, char *argv[])
     configureApplication(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return Snapshot::runAll(QCoreApplication::arguments().mid(1), out, err);
+    const int code = Snapshot::runAll(QCoreApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    TonePlayer::exitIfOutputStuck(code);
+    return code;
 }

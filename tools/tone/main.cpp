@@ -20,16 +20,21 @@ int main(int argc, char *argv[])
         std::fputs("corvane-tone: no audio output\n", stderr);
         return 1;
     }
-    TonePlayer player;
-    player.play(Sound::PlayTone(Sound::KeyFrequency(key), {16, 0, 0, 0, 0}));
-    // With CORVANE_TONE_VERBOSE set, report every 100 ms whether the tone sounds.
-    QTimer report;
-    if (qEnvironmentVariableIsSet("CORVANE_TONE_VERBOSE")) {
-        QObject::connect(&report, &QTimer::timeout, &app,
-                         [&player] { std::printf("playing %d\n", int(player.isPlaying())); });
-        report.start(100);
+    int code = 0;
+    {
+        TonePlayer player;
+        player.play(Sound::PlayTone(Sound::KeyFrequency(key), {16, 0, 0, 0, 0}));
+        // With CORVANE_TONE_VERBOSE set, report every 100 ms whether the tone sounds.
+        QTimer report;
+        if (qEnvironmentVariableIsSet("CORVANE_TONE_VERBOSE")) {
+            QObject::connect(&report, &QTimer::timeout, &app,
+                             [&player] { std::printf("playing %d\n", int(player.isPlaying())); });
+            report.start(100);
+        }
+        QTimer::singleShot(held, &app, [&player] { player.stop(); });
+        QTimer::singleShot(held + after, &app, &QCoreApplication::quit);
+        code = app.exec();
     }
-    QTimer::singleShot(held, &app, [&player] { player.stop(); });
-    QTimer::singleShot(held + after, &app, &QCoreApplication::quit);
-    return app.exec();
+    TonePlayer::exitIfOutputStuck(code);
+    return code;
 }
