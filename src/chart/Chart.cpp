@@ -335,7 +335,10 @@ void Chart::setAxisTitle(Axis axis, const QString &title)
 
 void Chart::setAxisRange(Axis axis, double minimum, double maximum)
 {
-    setting(axis) = {false, minimum, maximum};
+    AxisSetting &s = setting(axis);
+    s.automatic = false;
+    s.minimum = minimum;
+    s.maximum = maximum;
     queueReplot();
 }
 
@@ -343,6 +346,33 @@ void Chart::setAxisAutomatic(Axis axis)
 {
     setting(axis).automatic = true;
     queueReplot();
+}
+
+void Chart::setLogarithmic(Axis axis, bool logarithmic)
+{
+    if (logarithmic == isLogarithmic(axis)) {
+        return;
+    }
+    QCPAxis *a = axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis;
+    AxisSetting &s = setting(axis);
+    if (logarithmic) {
+        s.linearTicker = a->ticker();
+        auto ticker = QSharedPointer<QCPAxisTickerLog>::create();
+        ticker->setSubTickCount(8); // at 2, 3, ... 9 times each power of ten
+        a->setTicker(ticker);
+        a->setScaleType(QCPAxis::stLogarithmic);
+    } else {
+        a->setTicker(s.linearTicker);
+        s.linearTicker.reset();
+        a->setScaleType(QCPAxis::stLinear);
+    }
+    queueReplot();
+}
+
+bool Chart::isLogarithmic(Axis axis) const
+{
+    const QCPAxis *a = axis == Axis::Bottom ? m_plot->xAxis : m_plot->yAxis;
+    return a->scaleType() == QCPAxis::stLogarithmic;
 }
 
 void Chart::setMinorTickCount(Axis axis, int count)
@@ -563,12 +593,15 @@ void Chart::applyRanges()
             axis->setRange(s.minimum, s.maximum);
             return;
         }
+        // A logarithmic axis fits the positive values only.
+        const bool logarithmic = axis->scaleType() == QCPAxis::stLogarithmic;
+        const QCP::SignDomain domain = logarithmic ? QCP::sdPositive : QCP::sdBoth;
         bool found = false;
         QCPRange total;
         for (int i = 0; i < m_plot->graphCount(); ++i) {
             bool ok = false;
-            const QCPRange r = axis == m_plot->xAxis ? m_plot->graph(i)->getKeyRange(ok)
-                                                     : m_plot->graph(i)->getValueRange(ok);
+            const QCPRange r = axis == m_plot->xAxis ? m_plot->graph(i)->getKeyRange(ok, domain)
+                                                     : m_plot->graph(i)->getValueRange(ok, domain);
             if (ok) {
                 total = found ? QCPRange(std::min(total.lower, r.lower), std::max(total.upper, r.upper)) : r;
                 found = true;
@@ -576,7 +609,8 @@ void Chart::applyRanges()
         }
         if (found) {
             if (total.lower == total.upper) {
-                total = QCPRange(total.lower - 1, total.upper + 1);
+                total = logarithmic ? QCPRange(total.lower / 2, total.upper * 2)
+                                    : QCPRange(total.lower - 1, total.upper + 1);
             }
             axis->setRange(total);
         }

@@ -5,12 +5,14 @@
 #include <QColor>
 #include <QPointF>
 #include <QRect>
+#include <QSharedPointer>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
 class PlotWidget;
+class QCPAxisTicker;
 class QCPTextElement;
 class QPaintDevice;
 class QPainter;
@@ -59,6 +61,9 @@ public:
     // A fixed range, or automatic (fitted to the data at each redraw).
     void setAxisRange(Axis axis, double minimum, double maximum);
     void setAxisAutomatic(Axis axis);
+    // A logarithmic axis (ticks at powers of ten) or a linear one again.
+    void setLogarithmic(Axis axis, bool logarithmic);
+    bool isLogarithmic(Axis axis) const;
     void setMinorTickCount(Axis axis, int count);
     // Major ticks every `step` axis units; 0 lets the chart choose.
     void setTickStep(Axis axis, double step);
@@ -129,6 +134,8 @@ private:
         bool automatic = true;
         double minimum = 0;
         double maximum = 1;
+        // The axis's own ticker while it is logarithmic, to be restored.
+        QSharedPointer<QCPAxisTicker> linearTicker;
     };
     void applyRanges();
     void queueReplot();

@@ -191,4 +191,54 @@ void DrawAbsorberZoom(Gdi::Canvas &target, int s, int a, int t)
     });
 }
 
+double AbsorptionFit::rate(double t) const
+{
+    return r0 * std::exp(-mu * t);
+}
+
+double AbsorptionFit::halfValueThickness() const
+{
+    return std::log(2.0) / mu;
+}
+
+std::optional<AbsorptionFit> fitAbsorption(const QList<QPointF> &thicknessRate)
+{
+    // The straight line ln(rate) = ln(r0) - mu t through the points.
+    double n = 0, st = 0, sy = 0, stt = 0, sty = 0;
+    for (const QPointF &p : thicknessRate) {
+        if (p.y() > 0) {
+            const double y = std::log(p.y());
+            n += 1;
+            st += p.x();
+            sy += y;
+            stt += p.x() * p.x();
+            sty += p.x() * y;
+        }
+    }
+    const double spread = n * stt - st * st;
+    if (n < 2 || spread <= 1e-9 * std::max(1.0, stt)) {
+        return std::nullopt;
+    }
+    const double slope = (n * sty - st * sy) / spread;
+    if (!(slope < 0)) {
+        return std::nullopt;
+    }
+    return AbsorptionFit{std::exp((sy - slope * st) / n), -slope};
+}
+
+std::optional<double> fitInverseSquare(const QList<QPointF> &distanceRate)
+{
+    double n = 0, sum = 0;
+    for (const QPointF &p : distanceRate) {
+        if (p.x() > 0 && p.y() > 0) {
+            n += 1;
+            sum += std::log(p.y() * p.x() * p.x());
+        }
+    }
+    if (n < 1) {
+        return std::nullopt;
+    }
+    return std::exp(sum / n);
+}
+
 } // namespace Gamma

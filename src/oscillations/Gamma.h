@@ -2,7 +2,11 @@
 
 #include "gdi/Canvas.h"
 
+#include <QList>
+#include <QPointF>
 #include <QString>
+
+#include <optional>
 
 // Absorption of gamma rays: a source, an absorber plate and a Geiger-Muller
 // tube on a bench, with a five-digit counter. On the bench 1 pixel is 10 mm;
@@ -14,6 +18,25 @@ namespace Gamma {
 // 1000 (also when the sum cannot be done). 0.346 per mm is the absorption
 // coefficient; without absorber the detector at 500 mm counts 40 per second.
 int CountRate(int s, int t);
+
+// Exponential absorption, rate = r0 e^(-mu t) with t in mm, fitted to
+// (thickness, rate) points by least squares on ln(rate). The half-value
+// thickness halves the rate.
+struct AbsorptionFit
+{
+    double r0 = 0;
+    double mu = 0; // per mm
+    double rate(double t) const;
+    double halfValueThickness() const;
+};
+// Needs two different thicknesses with positive rates (others are left out)
+// and a rate that falls with thickness.
+std::optional<AbsorptionFit> fitAbsorption(const QList<QPointF> &thicknessRate);
+
+// The inverse-square law, rate = k / d^2 with d in mm, fitted to (distance,
+// rate) points by least squares on ln(rate): ln k is the mean of ln(rate d^2).
+// Needs one point with a positive distance and rate (others are left out).
+std::optional<double> fitInverseSquare(const QList<QPointF> &distanceRate);
 
 // The counter's text: at least five digits, leading zeros below 10 000.
 QString counterText(int value);

@@ -1,10 +1,12 @@
 #include "oscillations/GammaPage.h"
 
+#include "chart/Chart.h"
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/ScreenReader.h"
 #include "oscillations/Gamma.h"
 #include "shell/AnimSpd.h"
+#include "shell/Hints.h"
 #include "shell/PageControls.h"
 #include "shell/ResultsTable.h"
 #include "shell/Session.h"
@@ -14,10 +16,19 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Redraws of the counter within one counted second.
 constexpr int CounterSteps = 5;
+
+// The results table's columns.
+enum Column { Distance, Thickness, Background, Time, Count, Rate };
+
+// Points of the fit line drawn across the chart.
+constexpr int FitPoints = 100;
 
 } // namespace
 
@@ -65,9 +76,44 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
         "GammaResults",
         {tr("detector distance (mm)"), tr("absorber thickness (mm)"), tr("background"), tr("time counted (s)"),
          tr("count"), tr("count rate (per second)")},
-        {tr("distance (mm)"), tr("absorber (mm)"), tr("background"), tr("time (s)"), tr("count"), tr("rate (/s)")},
+        // Two-line heads, so that all six columns fit the page's width.
+        {tr("distance\n(mm)"), tr("absorber\n(mm)"), tr("background"), tr("time\n(s)"), tr("count"), tr("rate\n(/s)")},
         QRect(4, 326, 420, 130));
     m_zoom = paintBox(this, "GammaZoomPic", QRect(296, 176, 120, 65));
+
+    // Below the table: the readings plotted, for the inverse-square law and
+    // the half-value thickness.
+    m_chart = new Chart(this);
+    m_chart->setObjectName(QStringLiteral("GammaChart"));
+    m_chart->setGeometry(4, 462, 300, 180);
+    m_chart->setBackgroundColor(Qt::white);
+    m_chart->setLegendVisible(false);
+    m_chart->setAxisLinesVisible(false);
+    m_chart->setTickColor(QColor(64, 0, 64));
+    Hints::setHint(m_chart, tr("The count rates of the results table; drag down and right to zoom in, up and left "
+                               "to zoom out"));
+    m_readings = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 0, 255), tr("count rate"));
+    m_fitLine = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), tr("fit"));
+    m_plotAgainst = new RadioGroup(this, "GammaPlotRG", tr(" rate against "), {tr("distance"), tr("thickness")}, 0);
+    m_plotAgainst->setGeometry(310, 462, 114, 62);
+    Hints::setHint(m_plotAgainst, tr("Plot the count rate against the detector distance or the absorber thickness"));
+    m_logScale = new QCheckBox(tr("log scale"), this);
+    m_logScale->setObjectName(QStringLiteral("GammaLogChk"));
+    m_logScale->setGeometry(310, 530, 114, 20);
+    Hints::setHint(m_logScale, tr("Show the count rate on a logarithmic scale"));
+    m_fit = new QCheckBox(tr("fit line"), this);
+    m_fit->setObjectName(QStringLiteral("GammaFitChk"));
+    m_fit->setGeometry(310, 552, 114, 20);
+    Hints::setHint(m_fit, tr("Draw the inverse-square law or the exponential absorption through the readings"));
+    m_fitLabel = label(this, "GammaFitLabel", QString(), QRect(4, 646, 420, 48));
+    m_fitLabel->setWordWrap(true);
+    m_fitLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(results(), &ResultsTable::changed, this, &GammaPage::showReadings);
+    connect(m_plotAgainst, &RadioGroup::clicked, this, &GammaPage::showReadings);
+    for (QCheckBox *box : {m_logScale, m_fit}) {
+        connect(box, &QCheckBox::toggled, this, &GammaPage::showReadings);
+    }
+    showReadings();
 
     connect(m_pic, &PaintBox::paint, this, [this] {
         Gamma::DrawGammaPicture(m_pic->canvas(), m_gmt->value(), m_absorber->value(), m_thick->value(),
@@ -117,6 +163,107 @@ void GammaPage::drawBench()
 {
     Gamma::DrawGammaBench(m_pic->canvas(), 0, 70, m_gmt->value() / 10, m_absorber->value() / 10, m_thick->value(),
                           m_background->isChecked());
+}
+
+void GammaPage::showReadings()
+{
+    const bool againstThickness = m_plotAgainst->itemIndex() == 1;
+    const QList<QVariantList> &rows = results()->rows();
+    const QString yes = tr("yes");
+    // The background rate: all background counts over all their time.
+    double backgroundCounts = 0;
+    double backgroundSeconds = 0;
+    for (const QVariantList &row : rows) {
+        if (row[Background].toString() == yes) {
+            backgroundCounts += row[Count].toDouble();
+            backgroundSeconds += row[Time].toDouble();
+        }
+    }
+    const double background = backgroundSeconds > 0 ? backgroundCounts / backgroundSeconds : 0;
+    // One quantity varies, the other is held: the readings plotted are those
+    // made with the other quantity as in the latest reading.
+    const auto latest = std::find_if(rows.crbegin(), rows.crend(),
+                                     [&yes](const QVariantList &row) { return row[Background].toString() != yes; });
+    const Column varied = againstThickness ? Thickness : Distance;
+    const Column held = againstThickness ? Distance : Thickness;
+    QList<QPointF> points;
+    if (latest != rows.crend()) {
+        for (const QVariantList &row : rows) {
+            if (row[Background].toString() != yes && row[held] == (*latest)[held]) {
+                points << QPointF(row[varied].toDouble(), row[Rate].toDouble() - background);
+            }
+        }
+    }
+
+    m_chart->setAxisTitle(Chart::Axis::Bottom,
+                          againstThickness ? tr("absorber thickness (mm)") : tr("detector distance (mm)"));
+    m_chart->setAxisTitle(Chart::Axis::Left,
+                          backgroundSeconds > 0 ? tr("rate less background (/s)") : tr("count rate (/s)"));
+    m_chart->setLogarithmic(Chart::Axis::Left, m_logScale->isChecked());
+    m_chart->clear(m_readings);
+    m_chart->clear(m_fitLine);
+    double xMax = againstThickness ? 10 : 100;
+    double yMin = 1;
+    double yMax = 1;
+    for (const QPointF &p : points) {
+        m_chart->add(m_readings, p.x(), p.y());
+        xMax = std::max(xMax, p.x());
+        yMax = std::max(yMax, p.y());
+        if (p.y() > 0) {
+            yMin = std::min(yMin, p.y());
+        }
+    }
+    // Distances up to the next 100 mm past the farthest reading.
+    if (!againstThickness) {
+        xMax = 100 * std::ceil(xMax * 1.05 / 100);
+    }
+    // A little room left of 0, so that a reading there shows whole.
+    m_chart->setAxisRange(Chart::Axis::Bottom, -0.02 * xMax, xMax);
+    if (m_logScale->isChecked()) {
+        m_chart->setAxisRange(Chart::Axis::Left, std::pow(10, std::floor(std::log10(yMin) - 0.3)),
+                              std::pow(10, std::ceil(std::log10(yMax) + 0.1)));
+    } else {
+        m_chart->setAxisRange(Chart::Axis::Left, 0, yMax * 1.15);
+    }
+
+    QStringList text;
+    if (points.isEmpty()) {
+        text << tr("Each count adds its rate to the table and a point here.");
+    } else if (againstThickness) {
+        text << tr("Readings with the detector at %1 mm.").arg((*latest)[Distance].toInt());
+    } else {
+        text << tr("Readings behind %1 mm of absorber.").arg((*latest)[Thickness].toInt());
+    }
+    if (backgroundSeconds > 0) {
+        text << tr("Background %1 per second taken off.").arg(Gdi::numberLocale().toString(background, 'f', 2));
+    }
+    if (m_fit->isChecked() && againstThickness) {
+        if (const auto fit = Gamma::fitAbsorption(points)) {
+            for (int i = 0; i <= FitPoints; ++i) {
+                const double t = xMax * i / FitPoints;
+                m_chart->add(m_fitLine, t, fit->rate(t));
+            }
+            text << tr("Exponential fit: half-value thickness %1 mm (absorption coefficient %2 per mm).")
+                        .arg(Gdi::numberLocale().toString(fit->halfValueThickness(), 'f', 2),
+                             Gdi::numberLocale().toString(fit->mu, 'f', 3));
+        } else {
+            text << tr("The fit needs readings at two thicknesses, the rate falling.");
+        }
+    } else if (m_fit->isChecked()) {
+        if (const auto k = Gamma::fitInverseSquare(points)) {
+            // Near the source the line leaves the chart's top; it is clipped there.
+            for (int i = 1; i <= FitPoints; ++i) {
+                const double d = xMax * i / FitPoints;
+                m_chart->add(m_fitLine, d, *k / (d * d));
+            }
+            text << tr("Inverse-square fit: %1 per second at 1 m, four times as many at 0.5 m.")
+                        .arg(Gdi::numberLocale().toString(*k / 1e6, 'g', 3));
+        } else {
+            text << tr("The fit needs a reading with a count.");
+        }
+    }
+    m_fitLabel->setText(text.join(QLatin1Char(' ')));
+    m_chart->replotNow();
 }
 
 void GammaPage::GmtHsbChange(QObject *sender)

@@ -2,7 +2,9 @@
 
 #include "shell/TopicPage.h"
 
+class Chart;
 class PaintBox;
+class RadioGroup;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -29,6 +31,8 @@ private:
     void AbsorberHsbScroll(int &proposed);
     void ThickHsbScroll(int &proposed);
     void drawBench();
+    // The chart of count rate against distance or thickness, from the results.
+    void showReadings();
 
     QScrollBar *m_gmt;
     QScrollBar *m_absorber;
@@ -40,5 +44,12 @@ private:
     QLabel *m_time;
     PaintBox *m_pic;
     PaintBox *m_zoom;
+    Chart *m_chart;
+    RadioGroup *m_plotAgainst;
+    QCheckBox *m_logScale;
+    QCheckBox *m_fit;
+    QLabel *m_fitLabel;
+    int m_readings = 0; // the chart's series
+    int m_fitLine = 0;
     int m_count = 0;
 };

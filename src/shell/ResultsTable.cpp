@@ -3,6 +3,7 @@
 #include "gdi/GdiMath.h"
 #include "shell/ButtonIcons.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -44,7 +45,7 @@ ResultsTable::ResultsTable(const QString &name, const QStringList &headings, con
     m_view->verticalHeader()->hide();
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setAccessibleName(tr("results"));
@@ -64,6 +65,14 @@ ResultsTable::ResultsTable(const QString &name, const QStringList &headings, con
     side->addWidget(m_clear);
     side->addStretch(1);
     layout->addLayout(side);
+}
+
+void ResultsTable::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    }
 }
 
 void ResultsTable::addRow(const QVariantList &cells)

@@ -33,6 +33,10 @@ public:
 Q_SIGNALS:
     void changed();
 
+protected:
+    // Rows keep to the font's height as the page zooms.
+    void changeEvent(QEvent *event) override;
+
 private:
     QStringList m_headings;
     QList<QVariantList> m_rows;
