@@ -1,6 +1,8 @@
 // Draws the program's artwork: the start-page collage in two sizes, the splash
 // picture and the About picture. Run it after changing the drawing and commit
 // the pictures it writes:  corvane-artwork <source folder>
+#include "Diagram.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -268,221 +270,6 @@ QImage signalGenerator()
     return image;
 }
 
-// Diagrams for the teaching pages, 360 x 220 on white.
-QImage diagramCanvas()
-{
-    QImage image(360, 220, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-void label(QPainter &p, QPointF at, const QString &text, int size = 13, bool bold = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(size);
-    f.setBold(bold);
-    p.setFont(f);
-    p.drawText(at, text);
-}
-
-void arrowLine(QPainter &p, QPointF a, QPointF b)
-{
-    p.drawLine(a, b);
-    const QPointF d = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
-    const QPointF n(-d.y(), d.x());
-    p.drawPolygon(QPolygonF{b, b - 8 * d + 4 * n, b - 8 * d - 4 * n});
-}
-
-QImage doubleSlitGeometry()
-{
-    QImage image = diagramCanvas();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 2));
-    p.drawLine(60, 20, 60, 95);
-    p.drawLine(60, 105, 60, 115);
-    p.drawLine(60, 125, 60, 200);
-    p.setPen(QPen(Qt::black, 3));
-    p.drawLine(320, 20, 320, 200);
-    p.setPen(QPen(QColor(200, 0, 0), 1.5));
-    p.drawLine(60, 100, 320, 60);
-    p.drawLine(60, 120, 320, 60);
-    p.setPen(QPen(QColor(0, 0, 180), 1, Qt::DashLine));
-    p.drawLine(60, 110, 320, 110);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::black);
-    arrowLine(p, QPointF(190, 190), QPointF(318, 190));
-    arrowLine(p, QPointF(190, 190), QPointF(62, 190));
-    label(p, QPointF(180, 208), QStringLiteral("D"), 14, true);
-    label(p, QPointF(30, 115), QStringLiteral("d"), 14, true);
-    label(p, QPointF(326, 62), QStringLiteral("bright"), 12);
-    label(p, QPointF(326, 114), QStringLiteral("centre"), 12);
-    label(p, QPointF(110, 40), QStringLiteral("path difference d sin \u03b8"), 13);
-    return image;
-}
-
-QImage gratingOrders()
-{
-    QImage image = diagramCanvas();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPointF g(60, 110);
-    p.setPen(QPen(Qt::black, 3));
-    p.drawLine(60, 40, 60, 180);
-    p.setPen(QPen(QColor(120, 0, 200), 2));
-    p.drawLine(QPointF(10, 110), g);
-    for (int m = -2; m <= 2; ++m) {
-        const double theta = std::asin(0.35 * m);
-        p.drawLine(g, g + QPointF(260 * std::cos(theta), 260 * std::sin(theta)));
-    }
-    p.setPen(Qt::black);
-    for (int m = -2; m <= 2; ++m) {
-        const double theta = std::asin(0.35 * m);
-        label(p, g + QPointF(268 * std::cos(theta), 268 * std::sin(theta) + 5),
-              m == 0 ? QStringLiteral("0")
-                     : QStringLiteral("%1%2").arg(m > 0 ? QStringLiteral("+") : QString()).arg(m));
-    }
-    label(p, QPointF(70, 30), QStringLiteral("d sin \u03b8 = n\u03bb"), 15, true);
-    return image;
-}
-
-QImage standingNodes()
-{
-    QImage image = diagramCanvas();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(160, 160, 160), 1));
-    p.drawLine(20, 110, 340, 110);
-    for (double phase : {1.0, 0.5, -0.5, -1.0}) {
-        QPainterPath path;
-        for (int i = 0; i <= 320; ++i) {
-            const QPointF pt(20 + i, 110 - 70 * phase * std::sin(3 * Pi * i / 320.0));
-            i == 0 ? path.moveTo(pt) : path.lineTo(pt);
-        }
-        p.setPen(QPen(QColor(0, 128, 0, phase > 0 ? 230 : 110), 1.8));
-        p.drawPath(path);
-    }
-    p.setPen(Qt::black);
-    for (int k = 0; k <= 3; ++k) {
-        const double x = 20 + 320.0 * k / 3;
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(x, 110), 3.5, 3.5);
-        label(p, QPointF(x - 4, 135), QStringLiteral("N"), 13, true);
-    }
-    for (int k = 0; k < 3; ++k) {
-        label(p, QPointF(20 + 320.0 * (k + 0.5) / 3 - 4, 208), QStringLiteral("A"), 13, true);
-    }
-    label(p, QPointF(110, 22), QStringLiteral("nodes N, antinodes A"), 13);
-    return image;
-}
-
-QImage hydrogenLevels()
-{
-    QImage image = diagramCanvas();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const auto y = [](int n) { return 20 + 180.0 * (1 - 1.0 / (n * n)); };
-    p.setPen(Qt::black);
-    for (int n = 1; n <= 5; ++n) {
-        p.drawLine(QPointF(60, 220 - y(n)), QPointF(300, 220 - y(n)));
-        label(p, QPointF(306, 224 - y(n)), QStringLiteral("n = %1").arg(n), 11);
-    }
-    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    p.drawLine(QPointF(60, 20), QPointF(300, 20));
-    const struct
-    {
-        int from;
-        int to;
-        QColor colour;
-    } jumps[] = {{2, 1, QColor(120, 0, 200)},
-                 {3, 1, QColor(120, 0, 200)},
-                 {3, 2, QColor(230, 0, 0)},
-                 {4, 2, QColor(0, 160, 230)}};
-    int x = 90;
-    for (const auto &j : jumps) {
-        p.setPen(QPen(j.colour, 2));
-        p.setBrush(j.colour);
-        arrowLine(p, QPointF(x, 220 - y(j.from)), QPointF(x, 220 - y(j.to)));
-        x += 45;
-    }
-    p.setPen(Qt::black);
-    label(p, QPointF(10, 16), QStringLiteral("E\u2099 = -13.6 eV / n\u00b2"), 12);
-    return image;
-}
-
-QImage malusLaw()
-{
-    QImage image = diagramCanvas();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::black);
-    p.drawLine(40, 190, 340, 190);
-    p.drawLine(40, 190, 40, 20);
-    QPainterPath amplitude;
-    QPainterPath intensity;
-    for (int i = 0; i <= 300; ++i) {
-        const double theta = Pi * i / 300;
-        const QPointF a(40 + i, 190 - 150 * std::abs(std::cos(theta)));
-        const QPointF b(40 + i, 190 - 150 * std::cos(theta) * std::cos(theta));
-        i == 0 ? amplitude.moveTo(a) : amplitude.lineTo(a);
-        i == 0 ? intensity.moveTo(b) : intensity.lineTo(b);
-    }
-    p.setPen(QPen(QColor(0, 0, 200), 2));
-    p.drawPath(amplitude);
-    p.setPen(QPen(QColor(200, 0, 0), 2));
-    p.drawPath(intensity);
-    p.setPen(Qt::black);
-    label(p, QPointF(36, 208), QStringLiteral("0"), 11);
-    label(p, QPointF(180, 208), QStringLiteral("90\u00b0"), 11);
-    label(p, QPointF(326, 208), QStringLiteral("180\u00b0"), 11);
-    label(p, QPointF(210, 60), QStringLiteral("amplitude |cos \u03b8|"), 12);
-    label(p, QPointF(210, 80), QStringLiteral("intensity cos\u00b2 \u03b8"), 12);
-    return image;
-}
-
-QImage dampingRegimes()
-{
-    QImage image = diagramCanvas();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(160, 160, 160));
-    p.drawLine(20, 110, 340, 110);
-    const struct
-    {
-        double g;
-        QColor colour;
-        const char *name;
-    } cases[] = {
-        {0.4, QColor(200, 0, 0), "light"}, {2.0, QColor(0, 128, 0), "critical"}, {6.0, QColor(0, 0, 200), "heavy"}};
-    int row = 0;
-    for (const auto &c : cases) {
-        QPainterPath path;
-        for (int i = 0; i <= 320; ++i) {
-            const double t = i / 64.0;
-            const double w0 = 2.0;
-            double x;
-            if (c.g < w0) {
-                const double w = std::sqrt(w0 * w0 - c.g * c.g);
-                const double phi = std::atan(w / c.g);
-                x = std::exp(-c.g * t) * std::sin(w * t + phi) / std::sin(phi);
-            } else if (c.g == w0) {
-                x = (1 + c.g * t) * std::exp(-c.g * t);
-            } else {
-                const double r = std::sqrt(c.g * c.g - w0 * w0);
-                const double r1 = c.g + r;
-                const double r2 = c.g - r;
-                x = (std::exp(-r1 * t) - (r1 / r2) * std::exp(-r2 * t)) / (1 - r1 / r2);
-            }
-            const QPointF pt(20 + i, 110 - 85 * x);
-            i == 0 ? path.moveTo(pt) : path.lineTo(pt);
-        }
-        p.setPen(QPen(c.colour, 2));
-        p.drawPath(path);
-        label(p, QPointF(250, 160 + 16 * row++), QString::fromLatin1(c.name), 12);
-    }
-    return image;
-}
-
 bool save(const QImage &image, const QString &path, const char *format, int quality = -1)
 {
     if (!image.save(path, format, quality)) {
@@ -498,26 +285,31 @@ bool save(const QImage &image, const QString &path, const char *format, int qual
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: corvane-artwork <source folder>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: corvane-artwork <source folder> [diagram name...]\n");
         return 2;
     }
     const QString root = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
-    bool ok = save(collage(420, 480), root + QStringLiteral("data/HTML/images/WaveSplash.jpg"), "JPEG", 90);
+    // With names, only those diagrams are drawn.
+    QStringList only;
+    for (int i = 2; i < argc; ++i) {
+        only << QString::fromLocal8Bit(argv[i]);
+    }
+    bool ok = true;
+    for (const Diagram &d : allDiagrams()) {
+        if (!only.isEmpty() && !only.contains(QString::fromLatin1(d.name))) {
+            continue;
+        }
+        ok = writeDiagram(d, root + QStringLiteral("data/HTML/images")) && ok;
+    }
+    if (!only.isEmpty()) {
+        return ok ? 0 : 1;
+    }
+    ok = save(collage(420, 480), root + QStringLiteral("data/HTML/images/WaveSplash.jpg"), "JPEG", 90) && ok;
     ok = save(collage(310, 354), root + QStringLiteral("data/HTML/images/S_WaveSplash.jpg"), "JPEG", 90) && ok;
     ok = save(splash(), root + QStringLiteral("resources/images/splash.jpg"), "JPEG", 92) && ok;
     ok = save(icon(64), root + QStringLiteral("resources/images/about.png"), "PNG") && ok;
     ok = save(signalGenerator(), root + QStringLiteral("resources/pictures/SIGGEN.png"), "PNG") && ok;
-    const struct
-    {
-        const char *file;
-        QImage (*draw)();
-    } diagrams[] = {
-        {"doubleslit.png", doubleSlitGeometry}, {"grating.png", gratingOrders}, {"nodes.png", standingNodes},
-        {"levels.png", hydrogenLevels},         {"malus.png", malusLaw},        {"damping.png", dampingRegimes}};
-    for (const auto &d : diagrams) {
-        ok = save(d.draw(), root + QStringLiteral("data/HTML/images/") + QString::fromLatin1(d.file), "PNG") && ok;
-    }
     for (int size : {16, 32, 48, 64, 128, 256}) {
         ok = save(icon(size), root + QStringLiteral("resources/icons/corvane-%1.png").arg(size), "PNG") && ok;
     }

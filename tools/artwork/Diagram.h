@@ -1,0 +1,45 @@
+#pragma once
+// The diagrams of the teaching pages. Each is drawn in its own pixels, on
+// white, by a function of a painter; the artwork tool writes it at the size
+// the page shows it (images/NAME.png) and twice as large for the magnified
+// view (images/NAME-large.png), so that neither is ever scaled up.
+//
+// A diagram registers itself in its topic's file:
+//     const bool registered = addDiagram({"nodes", {320, 200}, standingNodes});
+
+#include <QPainter>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+
+#include <numbers>
+#include <vector>
+
+struct Diagram
+{
+    const char *name; // the file's name without ".png"
+    QSize size; // in the page's pixels
+    void (*draw)(QPainter &p);
+};
+
+bool addDiagram(const Diagram &diagram);
+const std::vector<Diagram> &allDiagrams();
+// Writes NAME.png and NAME-large.png into `imagesDir`; false with a message
+// on standard error when a file cannot be written.
+bool writeDiagram(const Diagram &diagram, const QString &imagesDir);
+
+// Drawing helpers shared by the diagrams.
+namespace Art {
+
+constexpr double Pi = std::numbers::pi;
+
+// Text in Arial at a height in pixels, its baseline's left end at `at`.
+void label(QPainter &p, QPointF at, const QString &text, int size = 13, bool bold = false);
+// Text centred on `at` horizontally, its baseline at `at`'s height.
+void centredLabel(QPainter &p, QPointF at, const QString &text, int size = 13, bool bold = false);
+// A line from a to b with a filled arrow head at b, in the pen's colour.
+void arrowLine(QPainter &p, QPointF a, QPointF b);
+// Arrow heads at both ends, for a marked distance.
+void doubleArrow(QPainter &p, QPointF a, QPointF b);
+
+} // namespace Art
