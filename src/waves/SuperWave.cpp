@@ -18,14 +18,16 @@ QString SineFormula(const TSineInfo &wave)
         return QStringLiteral("y = 0");
     }
     QString text = wave.Amplitude == 1.0 ? QStringLiteral("y = sin(")
-                                         : QStringLiteral("y = %1sin(").arg(Gdi::formatF(wave.Amplitude, 1));
+                                         : QStringLiteral("y = %1sin(").arg(Gdi::formatPointF(wave.Amplitude, 1));
     if (wave.Frequency != 1.0) {
-        text += Gdi::formatF(wave.Frequency);
+        text += Gdi::formatPointF(wave.Frequency);
     }
+    // The curve is y = A sin(Fx - phase): a positive phase lags, and the
+    // formula carries the sign the curve has.
     if (wave.Phase > 0) {
-        text += QStringLiteral("x + %1)").arg(wave.Phase);
+        text += QStringLiteral("x - %1)").arg(wave.Phase);
     } else if (wave.Phase < 0) {
-        text += QStringLiteral("x %1)").arg(wave.Phase);
+        text += QStringLiteral("x + %1)").arg(-wave.Phase);
     } else {
         text += QStringLiteral("x)");
     }

@@ -69,8 +69,8 @@ private Q_SLOTS:
         QTest::addColumn<double>("frequency");
         QTest::addColumn<int>("phase");
         QTest::addColumn<QString>("text");
-        QTest::newRow("A 5, F 2, +30") << 5.0 << 2.0 << 30 << "y = 5.0sin(2.00x + 30)";
-        QTest::newRow("A 1, F 1, -45") << 1.0 << 1.0 << -45 << "y = sin(x -45)";
+        QTest::newRow("A 5, F 2, +30 lags") << 5.0 << 2.0 << 30 << "y = 5.0sin(2.00x - 30)";
+        QTest::newRow("A 1, F 1, -45 leads") << 1.0 << 1.0 << -45 << "y = sin(x + 45)";
         QTest::newRow("A 10, F 1, 0") << 10.0 << 1.0 << 0 << "y = 10.0sin(x)";
         QTest::newRow("A 0") << 0.0 << 3.0 << 20 << "y = 0";
         QTest::newRow("negative amplitude") << -10.0 / 9 << 3.0 << 0 << "y = -1.1sin(3.00x)";
@@ -206,7 +206,7 @@ private Q_SLOTS:
         f.add(50, 10, 30);
         const QString out = printedText([&f](QPrinter &p, QString *e) { return f.page.printChart(p, e); });
         QVERIFY2(out.contains(QStringLiteral("combined wave")), qPrintable(out));
-        QVERIFY(out.contains(QStringLiteral("y = 5.0sin(2.00x + 30)")));
+        QVERIFY(out.contains(QStringLiteral("y = 5.0sin(2.00x - 30)")));
     }
 };
 
