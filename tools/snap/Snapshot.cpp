@@ -284,6 +284,9 @@ void grab(TMainFrm &window, const QString &value, bool asShown)
 {
     const auto [name, file] = splitAssign(value);
     QWidget *w = findWidget(window, name);
+    // Pictures and charts show a change at the next display refresh at the
+    // latest: wait two refreshes, as a person looking would.
+    QTest::qWait(40);
     QImage image;
     auto *box = qobject_cast<PaintBox *>(w);
     if (box && !asShown) {
