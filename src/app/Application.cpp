@@ -3,6 +3,7 @@
 #include "app/MainFrm.h"
 #include "gdi/Canvas.h"
 #include "shell/FormFont.h"
+#include "shell/Language.h"
 #include "shell/Splash.h"
 
 #include <QApplication>
@@ -33,6 +34,9 @@ void configureApplication(QApplication &)
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setOrganizationName(QStringLiteral("Corvane"));
+    // Every window is built in the language chosen at start.
+    Language::install(Language::current());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The classic button face, so the pages, the pictures' edges and the charts
     // look the same on every desktop.

@@ -16,6 +16,7 @@
 #include "shell/HelpSystem.h"
 #include "shell/HtmlViewer.h"
 #include "shell/JumpObject.h"
+#include "shell/Language.h"
 #include "shell/PageControls.h"
 #include "shell/ScreenLayout.h"
 #include "shell/SimulationPrint.h"
@@ -25,6 +26,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -324,6 +326,23 @@ void TMainFrm::createMenus()
             picture->invalidate();
         }
     });
+    // The language is chosen for the next start: the pages are built in it.
+    QMenu *language = view->addMenu(tr("Language"));
+    language->setObjectName(QStringLiteral("Language1"));
+    auto *languages = new QActionGroup(language);
+    for (const Language::Choice &choice : Language::available()) {
+        const QString code = QString::fromLatin1(choice.code);
+        const QByteArray name = "Language" + QByteArray(choice.code) + "1";
+        QAction *item = PageControls::menuItem(language, name.constData(), QString::fromUtf8(choice.name));
+        item->setCheckable(true);
+        item->setChecked(code == Language::current());
+        languages->addAction(item);
+        connect(item, &QAction::triggered, this, [this, code, choice] {
+            Language::choose(code);
+            AppHint(tr("Corvane speaks %1 from its next start.").arg(QString::fromUtf8(choice.name)));
+        });
+    }
+    view->addSeparator();
     m_fullScreenAction = PageControls::menuItem(view, "FullScreen1", tr("Full screen"));
     m_fullScreenAction->setCheckable(true);
     m_fullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
@@ -368,6 +387,10 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
     setFormFont(this);
     m_session.htmlDir = m_session.programDir + QStringLiteral("HTML/");
     viewer()->setRootFolder(m_session.htmlDir);
+    // Pages in the language the program speaks, where they are translated.
+    if (const QString language = Language::current(); language != QLatin1String("en")) {
+        viewer()->setLanguageFolder(language);
+    }
     m_session.helpFile = m_session.programDir + QStringLiteral("Vardel.qhc");
 
     if (auto *dispatcher = QAbstractEventDispatcher::instance()) {
@@ -751,7 +774,7 @@ void TMainFrm::SaveDataClick()
     // written whole or not at all.
     QSaveFile out(file);
     if (out.open(QIODevice::WriteOnly)) {
-        out.write(ChartData::csv(page->dataTable(Gdi::numberLocale())).toUtf8());
+        out.write(ChartData::csv(page->dataTable(Gdi::pointLocale())).toUtf8());
         if (out.commit()) {
             return;
         }

@@ -31,14 +31,52 @@ int mulDiv(int a, int b, int c)
     return negative ? -q : q;
 }
 
-QLocale numberLocale()
+namespace {
+
+QLocale withoutGroups(QLocale locale)
 {
-    QLocale locale = QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
 
+QLocale &shownNumbers()
+{
+    static QLocale locale = withoutGroups(QLocale::c());
+    return locale;
+}
+
+QString fixedPoint(double value, int decimals, QChar point);
+
+} // namespace
+
+QLocale numberLocale()
+{
+    return shownNumbers();
+}
+
+void setNumberLocale(const QLocale &locale)
+{
+    shownNumbers() = withoutGroups(locale);
+}
+
+QLocale pointLocale()
+{
+    return withoutGroups(QLocale::c());
+}
+
 QString formatF(double value, int decimals)
+{
+    return fixedPoint(value, decimals, numberLocale().decimalPoint().at(0));
+}
+
+QString formatPointF(double value, int decimals)
+{
+    return fixedPoint(value, decimals, QLatin1Char('.'));
+}
+
+namespace {
+
+QString fixedPoint(double value, int decimals, QChar point)
 {
     if (!std::isfinite(value)) {
         return QString::number(value);
@@ -61,14 +99,14 @@ QString formatF(double value, int decimals)
     if (roundUp) {
         kept.prepend(QLatin1Char('1'));
     }
-    QString result = decimals > 0
-                         ? kept.left(kept.size() - decimals) + numberLocale().decimalPoint() + kept.right(decimals)
-                         : kept;
+    QString result = decimals > 0 ? kept.left(kept.size() - decimals) + point + kept.right(decimals) : kept;
     const bool isZero = !kept.contains(QRegularExpression(QStringLiteral("[1-9]")));
     if (value < 0 && !isZero) {
         result.prepend(QLatin1Char('-'));
     }
     return result;
 }
+
+} // namespace
 
 } // namespace Gdi

@@ -58,9 +58,29 @@ QString HtmlViewer::resolvePath(const QString &path)
     return absolute || path.startsWith(QLatin1String("./")) ? current : current.mid(2);
 }
 
+QString HtmlViewer::inLanguage(const QString &path) const
+{
+    if (m_root.isEmpty() || m_language.isEmpty()) {
+        return path;
+    }
+    const QString root = QDir::cleanPath(m_root) + QLatin1Char('/');
+    const QString clean = QDir::cleanPath(path);
+    if (!clean.startsWith(root)) {
+        return path;
+    }
+    const QString prefix = m_language + QLatin1Char('/');
+    QString relative = clean.mid(root.size());
+    if (relative.startsWith(prefix)) {
+        relative = relative.mid(prefix.size());
+    }
+    const QString translated = resolvePath(root + prefix + relative);
+    return QFileInfo::exists(translated) ? translated : root + relative;
+}
+
 bool HtmlViewer::loadFile(const QString &path, QString *error)
 {
-    const QString fileName = PageSafety::checkedFile(resolvePath(path), m_root, PageSafety::MaxPageBytes, error);
+    const QString fileName = PageSafety::checkedFile(resolvePath(inLanguage(path)), m_root, PageSafety::MaxPageBytes,
+                                                     error);
     if (fileName.isEmpty()) {
         return false;
     }
@@ -106,7 +126,7 @@ QString HtmlViewer::pageFault(const QString &html, const QUrl &base) const
         if (!url.isLocalFile()) {
             continue;
         }
-        const QString picture = resolvePath(url.toLocalFile());
+        const QString picture = resolvePath(inLanguage(url.toLocalFile()));
         QString why;
         if (QFileInfo::exists(picture)
             && PageSafety::checkedFile(picture, m_root, PageSafety::MaxPictureBytes, &why).isEmpty()) {
@@ -129,7 +149,7 @@ QVariant HtmlViewer::loadResource(int type, const QUrl &name)
         if (absolute.isLocalFile()) {
             const qint64 cap = type == QTextDocument::ImageResource ? PageSafety::MaxPictureBytes
                                                                     : PageSafety::MaxPageBytes;
-            QFile file(PageSafety::checkedFile(resolvePath(absolute.toLocalFile()), m_root, cap, nullptr));
+            QFile file(PageSafety::checkedFile(resolvePath(inLanguage(absolute.toLocalFile())), m_root, cap, nullptr));
             if (!file.fileName().isEmpty() && file.open(QIODevice::ReadOnly)) {
                 return file.read(cap);
             }

@@ -21,6 +21,13 @@ public:
     bool followLink(const QUrl &url, QString *error = nullptr);
     // The folder (and its subfolders) that pages and pictures may come from.
     void setRootFolder(const QString &folder) { m_root = folder; }
+    // A subfolder of the root holding pages and pictures in another language
+    // ("de"): a page or picture found there is shown instead of the root's
+    // own, page by page; everything else comes from the root. Empty for none.
+    void setLanguageFolder(const QString &folder) { m_language = folder; }
+    // Where a path inside the root is read from: its language version when
+    // there is one, else the root's.
+    QString inLanguage(const QString &path) const;
     // Empties the pane.
     void showNothing();
     // Full file name of the page shown, empty before the first load.
@@ -66,5 +73,6 @@ private:
 
     QString m_currentFile;
     QString m_root;
+    QString m_language;
     std::function<bool(const QString &)> m_hotSpot;
 };

@@ -8,7 +8,9 @@
 #include "shell/TextPane.h"
 
 #include <QPrinter>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
@@ -83,6 +85,10 @@ struct Fixture
 
     explicit Fixture(QSize screen = QSize(1024, 768), const QString &programDir = {})
     {
+        // Settings (the language chosen) go to a test folder, never the
+        // user's, and every window starts in English.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QStringLiteral("language"));
         TMainFrm::Options options;
         options.programDir = programDir;
         options.screen = ScreenInfo{screen, QRect(0, 0, screen.width(), screen.height() - 40)};

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/MainFrm.h"
+#include "app/TopicRegistry.h"
 #include "chart/Chart.h"
 #include "oscillations/SHMPage.h"
 #include "shell/About.h"
@@ -8,7 +9,9 @@
 #include "shell/HelpSystem.h"
 #include "shell/HtmlViewer.h"
 #include "shell/JumpObject.h"
+#include "shell/Language.h"
 #include "shell/TopicPage.h"
+#include "waves/SuperWave.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
@@ -27,7 +30,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSplitter>
@@ -650,6 +655,83 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs->questions.first(),
                  QStringLiteral("Do you want to leave the data on the clipboard\nafter the program is closed?"));
         QGuiApplication::clipboard()->clear();
+    }
+
+    // View > Language keeps the choice for the next start and says so; the
+    // window built next shows it chosen.
+    void languageChoiceIsKeptForTheNextStart()
+    {
+        {
+            Fixture f;
+            QAction *german = f.window->findChild<QAction *>(QStringLiteral("Languagede1"));
+            QVERIFY(german && !german->isChecked());
+            german->trigger();
+            QVERIFY(german->isChecked());
+            QVERIFY(f.window->statusBar()->currentMessage().contains(QStringLiteral("Deutsch")));
+            QCOMPARE(Language::current(), QStringLiteral("de"));
+        }
+        TMainFrm::Options options;
+        options.dialogs = std::make_shared<ScriptedDialogs>();
+        options.help = std::make_shared<RecordingHelp>();
+        TMainFrm next(options);
+        QCOMPARE(next.findChild<QAction *>(QStringLiteral("Languagede1"))->isChecked(), true);
+        QSettings().remove(QStringLiteral("language"));
+    }
+
+    // In German, labels write numbers with the decimal comma ("0,20"); the
+    // numbers drawn inside pictures keep the point.
+    void numbersFollowTheLanguage()
+    {
+        Language::install(QStringLiteral("de"));
+        const auto english = qScopeGuard([] { Language::install(QStringLiteral("en")); });
+        Fixture f;
+        f.chooseTopic(9);
+        f.window->findChild<QAbstractSlider *>(QStringLiteral("shmDampHsb"))->setValue(37);
+        const QString damping = f.window->findChild<QLabel *>(QStringLiteral("shmDampLabel"))->text();
+        QVERIFY2(damping.contains(QStringLiteral("0,37")), qPrintable(damping));
+        QCOMPARE(SuperWave::SineFormula(SuperWave::TSineInfo{1.5, 0, 2}), QStringLiteral("y = 1.5sin(2.00x)"));
+    }
+
+    // Each translation is complete where a user looks first: every menu item
+    // and every topic caption reads differently from the English, apart from
+    // words the languages share.
+    void translationsCoverMenusAndCaptions_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("shared"); // the same in that language
+        const QStringList everywhere{QStringLiteral("English"), QStringLiteral("Deutsch"), QStringLiteral("Español"),
+                                     QStringLiteral("5"),       QStringLiteral("10"),      QStringLiteral("15"),
+                                     QStringLiteral("20")};
+        QTest::newRow("German") << QStringLiteral("de")
+                                << everywhere + QStringList{QStringLiteral("Animation"), QStringLiteral("Index")};
+        QTest::newRow("Spanish") << QStringLiteral("es") << everywhere;
+    }
+    void translationsCoverMenusAndCaptions()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, shared);
+        const auto texts = [] {
+            QMap<QString, QString> found;
+            Fixture f;
+            for (QAction *action : f.window->menuBar()->findChildren<QAction *>()) {
+                if (!action->objectName().isEmpty() && !action->text().isEmpty()) {
+                    found.insert(action->objectName(), action->text().remove(QLatin1Char('&')));
+                }
+            }
+            for (int t = 1; t <= Topics::Count; ++t) {
+                found.insert(QStringLiteral("caption %1").arg(t), Topics::caption(t));
+            }
+            return found;
+        };
+        const QMap<QString, QString> english = texts();
+        Language::install(language);
+        const auto back = qScopeGuard([] { Language::install(QStringLiteral("en")); });
+        const QMap<QString, QString> translated = texts();
+        QCOMPARE(translated.keys(), english.keys());
+        for (auto it = english.cbegin(); it != english.cend(); ++it) {
+            QVERIFY2(translated[it.key()] != it.value() || shared.contains(it.value()),
+                     qPrintable(QStringLiteral("%1: %2").arg(it.key(), it.value())));
+        }
     }
 
     void timeScaleMenu()
