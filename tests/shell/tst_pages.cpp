@@ -118,6 +118,30 @@ private Q_SLOTS:
         }
     }
 
+    // Every page of the program is translated into each language the program
+    // speaks, with the English page's links, pictures and anchors: the links
+    // resolve from the language's folder, falling back to the shared files.
+    void translatedPages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Spanish") << QStringLiteral("es");
+    }
+    void translatedPages()
+    {
+        QFETCH(QString, language);
+        const QString folder = htmlDir() + language + QLatin1Char('/');
+        const QString linkOrPicture = QStringLiteral("(?:href|src|name)=\"([^\"]*)\"");
+        for (const QString &page : QDir(htmlDir()).entryList({QStringLiteral("*.htm")}, QDir::Files)) {
+            const QString translated = read(folder + page);
+            QVERIFY2(!translated.isEmpty(), qPrintable(language + QLatin1Char('/') + page));
+            QCOMPARE(matches(translated, linkOrPicture), matches(read(htmlDir() + page), linkOrPicture));
+            QVERIFY2(translated.contains(QStringLiteral("charset=\"utf-8\""))
+                         || translated.contains(QStringLiteral("charset=utf-8")),
+                     qPrintable(page));
+        }
+    }
+
     void startPicturesExist()
     {
         QCOMPARE(QImage(htmlDir() + QStringLiteral("images/WaveSplash.jpg")).size(), QSize(420, 480));
