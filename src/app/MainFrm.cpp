@@ -392,6 +392,11 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
         viewer()->setLanguageFolder(language);
     }
     m_session.helpFile = m_session.programDir + QStringLiteral("Vardel.qhc");
+    // The help in the language the program speaks, where it is translated.
+    if (const QString translated = m_session.programDir + QStringLiteral("help/%1/Vardel.qhc").arg(Language::current());
+        QFileInfo::exists(translated)) {
+        m_session.helpFile = translated;
+    }
 
     if (auto *dispatcher = QAbstractEventDispatcher::instance()) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainFrm::AppIdle);

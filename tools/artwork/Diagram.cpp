@@ -58,6 +58,9 @@ namespace Art {
 
 namespace {
 
+const QHash<QString, QString> *currentDictionary = nullptr;
+QSet<QString> *seenTexts = nullptr;
+
 void setFont(QPainter &p, int size, bool bold)
 {
     QFont f(QStringLiteral("Arial"));
@@ -68,16 +71,31 @@ void setFont(QPainter &p, int size, bool bold)
 
 } // namespace
 
+QString words(const QString &text)
+{
+    if (seenTexts) {
+        seenTexts->insert(text);
+    }
+    return currentDictionary ? currentDictionary->value(text, text) : text;
+}
+
+void setDictionary(const QHash<QString, QString> *dictionary, QSet<QString> *seen)
+{
+    currentDictionary = dictionary;
+    seenTexts = seen;
+}
+
 void label(QPainter &p, QPointF at, const QString &text, int size, bool bold)
 {
     setFont(p, size, bold);
-    p.drawText(at, text);
+    p.drawText(at, words(text));
 }
 
 void centredLabel(QPainter &p, QPointF at, const QString &text, int size, bool bold)
 {
     setFont(p, size, bold);
-    p.drawText(at - QPointF(p.fontMetrics().horizontalAdvance(text) / 2.0, 0), text);
+    const QString shown = words(text);
+    p.drawText(at - QPointF(p.fontMetrics().horizontalAdvance(shown) / 2.0, 0), shown);
 }
 
 void arrowLine(QPainter &p, QPointF a, QPointF b)

@@ -7,8 +7,10 @@
 // A diagram registers itself in its topic's file:
 //     const bool registered = addDiagram({"nodes", {320, 200}, standingNodes});
 
+#include <QHash>
 #include <QPainter>
 #include <QPointF>
+#include <QSet>
 #include <QSize>
 #include <QString>
 
@@ -25,13 +27,23 @@ struct Diagram
 bool addDiagram(const Diagram &diagram);
 const std::vector<Diagram> &allDiagrams();
 // Writes NAME.png and NAME-large.png into `imagesDir`; false with a message
-// on standard error when a file cannot be written.
+// on standard error when a file cannot be written. Labels are drawn in the
+// language of the dictionary in use.
 bool writeDiagram(const Diagram &diagram, const QString &imagesDir);
 
 // Drawing helpers shared by the diagrams.
 namespace Art {
 
 constexpr double Pi = std::numbers::pi;
+
+// The words of a label in the language being drawn: the English text, or its
+// translation from the dictionary in use (see setDictionary). Measure a
+// label's width on these words, as label() draws them.
+QString words(const QString &text);
+// Labels drawn from now on are looked up in `dictionary` (English to the
+// language; texts not in it stay English); null for English. Every text looked
+// up is added to `seen` when it is given.
+void setDictionary(const QHash<QString, QString> *dictionary, QSet<QString> *seen = nullptr);
 
 // Text in Arial at a height in pixels, its baseline's left end at `at`.
 void label(QPainter &p, QPointF at, const QString &text, int size = 13, bool bold = false);

@@ -19,7 +19,7 @@ QFont arial(int size)
 // Text whose right end is at x, its baseline at y.
 void rightLabel(QPainter &p, double x, double y, const QString &text, int size = 12)
 {
-    label(p, QPointF(x - QFontMetricsF(arial(size)).horizontalAdvance(text), y), text, size);
+    label(p, QPointF(x - QFontMetricsF(arial(size)).horizontalAdvance(words(text)), y), text, size);
 }
 
 // The photon's wavelength in nm for a fall from nu to nl, with the same

@@ -3,6 +3,8 @@
 // the pictures it writes:  corvane-artwork <source folder>
 #include "Diagram.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -10,6 +12,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -270,6 +273,37 @@ QImage signalGenerator()
     return image;
 }
 
+// The texts a diagram draws, in English.
+QSet<QString> textsOf(const Diagram &diagram)
+{
+    QSet<QString> seen;
+    Art::setDictionary(nullptr, &seen);
+    QImage image(diagram.size, QImage::Format_RGB32);
+    {
+        QPainter p(&image);
+        diagram.draw(p);
+    }
+    Art::setDictionary(nullptr);
+    return seen;
+}
+
+// A language's words for the diagrams: translations/diagrams_LANG.tsv, one
+// "English<tab>translation" per line; lines starting with # are comments.
+QHash<QString, QString> readDictionary(const QString &path)
+{
+    QHash<QString, QString> dictionary;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            const QStringList parts = line.split(QLatin1Char('\t'));
+            if (parts.size() == 2 && !line.startsWith(QLatin1Char('#'))) {
+                dictionary.insert(parts[0], parts[1]);
+            }
+        }
+    }
+    return dictionary;
+}
+
 bool save(const QImage &image, const QString &path, const char *format, int quality = -1)
 {
     if (!image.save(path, format, quality)) {
@@ -295,12 +329,41 @@ int main(int argc, char *argv[])
     for (int i = 2; i < argc; ++i) {
         only << QString::fromLocal8Bit(argv[i]);
     }
+    // --labels lists the texts of every diagram, for the translators.
+    if (only == QStringList{QStringLiteral("--labels")}) {
+        QSet<QString> all;
+        for (const Diagram &d : allDiagrams()) {
+            all.unite(textsOf(d));
+        }
+        QStringList sorted(all.cbegin(), all.cend());
+        sorted.sort();
+        for (const QString &text : sorted) {
+            std::printf("%s\n", qPrintable(text));
+        }
+        return 0;
+    }
     bool ok = true;
     for (const Diagram &d : allDiagrams()) {
         if (!only.isEmpty() && !only.contains(QString::fromLatin1(d.name))) {
             continue;
         }
         ok = writeDiagram(d, root + QStringLiteral("data/HTML/images")) && ok;
+        // A version in each language whose words differ from the English,
+        // in the language's folder of pages.
+        for (const QString &language : {QStringLiteral("de"), QStringLiteral("es")}) {
+            const QHash<QString, QString> dictionary = readDictionary(
+                root + QStringLiteral("translations/diagrams_%1.tsv").arg(language));
+            const QSet<QString> texts = textsOf(d);
+            if (std::none_of(texts.cbegin(), texts.cend(),
+                             [&](const QString &t) { return dictionary.value(t, t) != t; })) {
+                continue;
+            }
+            const QString folder = root + QStringLiteral("data/HTML/%1/images").arg(language);
+            QDir().mkpath(folder);
+            Art::setDictionary(&dictionary);
+            ok = writeDiagram(d, folder) && ok;
+            Art::setDictionary(nullptr);
+        }
     }
     if (!only.isEmpty()) {
         return ok ? 0 : 1;

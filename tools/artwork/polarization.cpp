@@ -32,14 +32,14 @@ double runs(QPainter &p, QPointF at, std::initializer_list<const char *> parts, 
     double wide = 0;
     for (const char *part : parts) {
         const bool sub = part[0] == '_';
-        wide += QFontMetricsF(sub ? small : f).horizontalAdvance(QString::fromUtf8(sub ? part + 1 : part));
+        wide += QFontMetricsF(sub ? small : f).horizontalAdvance(words(QString::fromUtf8(sub ? part + 1 : part)));
     }
     double x = at.x() - anchor * wide;
     for (const char *part : parts) {
         const bool sub = part[0] == '_';
         const QString text = QString::fromUtf8(sub ? part + 1 : part);
         label(p, QPointF(x, at.y() + (sub ? 4 : 0)), text, sub ? 12 : size);
-        x += QFontMetricsF(sub ? small : f).horizontalAdvance(text);
+        x += QFontMetricsF(sub ? small : f).horizontalAdvance(words(text));
     }
     return wide;
 }

@@ -154,7 +154,7 @@ void twoSlitPattern(QPainter &p)
             f.setPixelSize(12);
             return f;
         }());
-        const QRectF box = p.fontMetrics().boundingRect(text).translated(at.toPoint()).adjusted(-2, -1, 2, 1);
+        const QRectF box = p.fontMetrics().boundingRect(words(text)).translated(at.toPoint()).adjusted(-2, -1, 2, 1);
         p.fillRect(box, Qt::white);
         label(p, at, text, 12);
     };

@@ -168,7 +168,7 @@ void travellingSum(QPainter &p)
         p.drawLine(QPointF(kxPos, 210), QPointF(kxPos + 14, 210));
         p.setPen(Qt::black);
         label(p, QPointF(kxPos + 18, 215), QString::fromLatin1(k.text), 12);
-        kxPos += 18 + p.fontMetrics().horizontalAdvance(QString::fromLatin1(k.text)) + 12;
+        kxPos += 18 + p.fontMetrics().horizontalAdvance(words(QString::fromLatin1(k.text))) + 12;
     }
 }
 
