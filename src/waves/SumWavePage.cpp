@@ -183,7 +183,9 @@ void SumWavePage::ClearWaveList()
 void SumWavePage::appendWave(const SuperWave::TSineInfo &wave)
 {
     m_waves.push_back(wave);
-    m_list->addItem(SuperWave::SineFormula(wave));
+    // The list is words: its numbers follow the language ("5,0sin(x - 90)");
+    // the picture keeps the point.
+    m_list->addItem(SuperWave::SineFormula(wave).replace(QLatin1Char('.'), Gdi::numberLocale().decimalPoint()));
 }
 
 void SumWavePage::spAddWaveBtnClick()
