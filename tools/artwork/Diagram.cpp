@@ -29,6 +29,7 @@ const std::vector<Diagram> &allDiagrams()
 
 bool writeDiagram(const Diagram &diagram, const QString &imagesDir)
 {
+    Art::setDiagram(diagram.name);
     bool ok = true;
     for (const int scale : {1, 2}) {
         QImage image(diagram.size * scale, QImage::Format_RGB32);
@@ -60,6 +61,7 @@ namespace {
 
 const QHash<QString, QString> *currentDictionary = nullptr;
 QSet<QString> *seenTexts = nullptr;
+QString diagramName;
 
 void setFont(QPainter &p, int size, bool bold)
 {
@@ -76,7 +78,16 @@ QString words(const QString &text)
     if (seenTexts) {
         seenTexts->insert(text);
     }
-    return currentDictionary ? currentDictionary->value(text, text) : text;
+    if (!currentDictionary) {
+        return text;
+    }
+    const auto own = currentDictionary->constFind(diagramName + QLatin1Char('|') + text);
+    return own != currentDictionary->cend() ? *own : currentDictionary->value(text, text);
+}
+
+void setDiagram(const char *name)
+{
+    diagramName = QString::fromLatin1(name);
 }
 
 void setDictionary(const QHash<QString, QString> *dictionary, QSet<QString> *seen)

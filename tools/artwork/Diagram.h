@@ -41,9 +41,13 @@ constexpr double Pi = std::numbers::pi;
 // label's width on these words, as label() draws them.
 QString words(const QString &text);
 // Labels drawn from now on are looked up in `dictionary` (English to the
-// language; texts not in it stay English); null for English. Every text looked
-// up is added to `seen` when it is given.
+// language; texts not in it stay English); null for English. A key
+// "DIAGRAM|text" comes before "text", for a word that two diagrams use in
+// different senses ("light"). Every text looked up is added to `seen` when it
+// is given.
 void setDictionary(const QHash<QString, QString> *dictionary, QSet<QString> *seen = nullptr);
+// The diagram being drawn, for the dictionary's "DIAGRAM|text" keys.
+void setDiagram(const char *name);
 
 // Text in Arial at a height in pixels, its baseline's left end at `at`.
 void label(QPainter &p, QPointF at, const QString &text, int size = 13, bool bold = false);

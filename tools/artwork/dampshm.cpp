@@ -2,6 +2,7 @@
 // same closed-form solutions as the simulation (decay rate gamma = b / m).
 #include "Diagram.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 
 #include <cmath>
@@ -126,13 +127,24 @@ void dampingRegimes(QPainter &p)
         QColor colour;
         const char *name;
     } cases[] = {{0.05, Red, "light"}, {0.50, Green, "critical"}, {2.00, Blue, "heavy"}};
-    double x = 42;
+    // The key centred under the chart, each entry as wide as its words.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    const QFontMetricsF metrics(font);
+    const auto entryWidth = [&metrics](const char *name) {
+        return 23 + metrics.horizontalAdvance(words(QString::fromLatin1(name)));
+    };
+    constexpr double Gap = 14;
+    double x = 140 + Gap / 2;
+    for (const auto &c : cases) {
+        x -= (entryWidth(c.name) + Gap) / 2;
+    }
     for (const auto &c : cases) {
         const double g = c.b / m;
         p.setPen(QPen(c.colour, 2));
         p.drawPath(curve(a, [&](double t) { return displacement(10, w0, g, t); }));
         keyEntry(p, QPointF(x, 203), QPen(c.colour, 2), QString::fromLatin1(c.name));
-        x += c.name[0] == 'l' ? 66 : 84;
+        x += entryWidth(c.name) + Gap;
     }
 }
 

@@ -277,6 +277,7 @@ QImage signalGenerator()
 QSet<QString> textsOf(const Diagram &diagram)
 {
     QSet<QString> seen;
+    Art::setDiagram(diagram.name);
     Art::setDictionary(nullptr, &seen);
     QImage image(diagram.size, QImage::Format_RGB32);
     {
@@ -354,8 +355,11 @@ int main(int argc, char *argv[])
             const QHash<QString, QString> dictionary = readDictionary(
                 root + QStringLiteral("translations/diagrams_%1.tsv").arg(language));
             const QSet<QString> texts = textsOf(d);
-            if (std::none_of(texts.cbegin(), texts.cend(),
-                             [&](const QString &t) { return dictionary.value(t, t) != t; })) {
+            Art::setDictionary(&dictionary);
+            const bool translated = std::any_of(texts.cbegin(), texts.cend(),
+                                                [](const QString &t) { return Art::words(t) != t; });
+            Art::setDictionary(nullptr);
+            if (!translated) {
                 continue;
             }
             const QString folder = root + QStringLiteral("data/HTML/%1/images").arg(language);
