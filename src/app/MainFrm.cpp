@@ -143,8 +143,13 @@ TMainFrm::TMainFrm(const Options &options)
     if (!m_session.programDir.endsWith(QLatin1Char('/'))) {
         m_session.programDir += QLatin1Char('/');
     }
-    m_help = options.help ? options.help
-                          : std::make_shared<QtHelpSystem>(m_session.programDir + QStringLiteral("Vardel.qhc"));
+    m_session.helpFile = m_session.programDir + QStringLiteral("Vardel.qhc");
+    // The help in the language the program speaks, where it is translated.
+    if (const QString translated = m_session.programDir + QStringLiteral("help/%1/Vardel.qhc").arg(Language::current());
+        QFileInfo::exists(translated)) {
+        m_session.helpFile = translated;
+    }
+    m_help = options.help ? options.help : std::make_shared<QtHelpSystem>(m_session.helpFile);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -391,13 +396,6 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
     if (const QString language = Language::current(); language != QLatin1String("en")) {
         viewer()->setLanguageFolder(language);
     }
-    m_session.helpFile = m_session.programDir + QStringLiteral("Vardel.qhc");
-    // The help in the language the program speaks, where it is translated.
-    if (const QString translated = m_session.programDir + QStringLiteral("help/%1/Vardel.qhc").arg(Language::current());
-        QFileInfo::exists(translated)) {
-        m_session.helpFile = translated;
-    }
-
     if (auto *dispatcher = QAbstractEventDispatcher::instance()) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainFrm::AppIdle);
     }

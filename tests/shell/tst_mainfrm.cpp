@@ -658,7 +658,7 @@ private Q_SLOTS:
     }
 
     // View > Language keeps the choice for the next start and says so; the
-    // window built next shows it chosen.
+    // window built next shows it chosen and reads German pages and help.
     void languageChoiceIsKeptForTheNextStart()
     {
         {
@@ -675,6 +675,11 @@ private Q_SLOTS:
         options.help = std::make_shared<RecordingHelp>();
         TMainFrm next(options);
         QCOMPARE(next.findChild<QAction *>(QStringLiteral("Languagede1"))->isChecked(), true);
+        // Its pages and its help come from the German folders.
+        QVERIFY(next.session().helpFile.endsWith(QStringLiteral("help/de/Vardel.qhc")));
+        QVERIFY(next.viewer()
+                    ->inLanguage(next.session().htmlDir + QStringLiteral("YDS.HTM"))
+                    .contains(QStringLiteral("/de/")));
         QSettings().remove(QStringLiteral("language"));
     }
 
