@@ -1780,6 +1780,10 @@ in der Zwischenablage bleiben?</translation>
         <source>Corvane speaks %1 from its next start.</source>
         <translation>Corvane spricht ab dem nächsten Start %1.</translation>
     </message>
+    <message>
+        <source>Change to %1 now? The simulation pages start again from their first settings; otherwise Corvane speaks %1 from its next start.</source>
+        <translation>Jetzt zu %1 wechseln? Die Simulationsseiten beginnen wieder mit ihren Anfangseinstellungen; sonst spricht Corvane %1 ab dem nächsten Start.</translation>
+    </message>
 </context>
 <context>
     <name>TPrntPrevFrm</name>

@@ -1780,6 +1780,10 @@ después de cerrar el programa?</translation>
         <source>Corvane speaks %1 from its next start.</source>
         <translation>Corvane usará el idioma %1 desde el próximo inicio.</translation>
     </message>
+    <message>
+        <source>Change to %1 now? The simulation pages start again from their first settings; otherwise Corvane speaks %1 from its next start.</source>
+        <translation>¿Cambiar a %1 ahora? Las páginas de simulación vuelven a empezar con sus valores iniciales; si no, Corvane hablará %1 a partir del próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>TPrntPrevFrm</name>

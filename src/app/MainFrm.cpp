@@ -143,13 +143,8 @@ TMainFrm::TMainFrm(const Options &options)
     if (!m_session.programDir.endsWith(QLatin1Char('/'))) {
         m_session.programDir += QLatin1Char('/');
     }
-    m_session.helpFile = m_session.programDir + QStringLiteral("Vardel.qhc");
-    // The help in the language the program speaks, where it is translated.
-    if (const QString translated = m_session.programDir + QStringLiteral("help/%1/Vardel.qhc").arg(Language::current());
-        QFileInfo::exists(translated)) {
-        m_session.helpFile = translated;
-    }
-    m_help = options.help ? options.help : std::make_shared<QtHelpSystem>(m_session.helpFile);
+    m_ownsHelp = !options.help;
+    m_help = options.help;
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -331,7 +326,8 @@ void TMainFrm::createMenus()
             picture->invalidate();
         }
     });
-    // The language is chosen for the next start: the pages are built in it.
+    // The language: at once (the pages are built again in it) or from the
+    // next start.
     QMenu *language = view->addMenu(tr("Language"));
     language->setObjectName(QStringLiteral("Language1"));
     auto *languages = new QActionGroup(language);
@@ -340,12 +336,10 @@ void TMainFrm::createMenus()
         const QByteArray name = "Language" + QByteArray(choice.code) + "1";
         QAction *item = PageControls::menuItem(language, name.constData(), QString::fromUtf8(choice.name));
         item->setCheckable(true);
-        item->setChecked(code == Language::current());
+        item->setChecked(code == Language::spoken());
         languages->addAction(item);
-        connect(item, &QAction::triggered, this, [this, code, choice] {
-            Language::choose(code);
-            AppHint(tr("Corvane speaks %1 from its next start.").arg(QString::fromUtf8(choice.name)));
-        });
+        connect(item, &QAction::triggered, this,
+                [this, code, choice] { chooseLanguage(code, QString::fromUtf8(choice.name)); });
     }
     view->addSeparator();
     m_fullScreenAction = PageControls::menuItem(view, "FullScreen1", tr("Full screen"));
@@ -365,6 +359,84 @@ void TMainFrm::createMenus()
         TAboutFrm box(this);
         box.exec();
     });
+}
+
+void TMainFrm::useLanguageFolders()
+{
+    // Pages and help in the language the program speaks, where they are
+    // translated; English otherwise.
+    const QString language = Language::spoken();
+    viewer()->setLanguageFolder(language == QLatin1String("en") ? QString() : language);
+    m_session.helpFile = m_session.programDir + QStringLiteral("Vardel.qhc");
+    if (const QString translated = m_session.programDir + QStringLiteral("help/%1/Vardel.qhc").arg(language);
+        QFileInfo::exists(translated)) {
+        m_session.helpFile = translated;
+    }
+    if (m_ownsHelp) {
+        if (m_help) {
+            m_help->quit();
+        }
+        m_help = std::make_shared<QtHelpSystem>(m_session.helpFile);
+    }
+}
+
+void TMainFrm::chooseLanguage(const QString &code, const QString &name)
+{
+    Language::choose(code);
+    if (code == Language::spoken()) {
+        return;
+    }
+    const auto answer = m_dialogs->confirm(
+        this,
+        tr("Change to %1 now? The simulation pages start again from their first settings; otherwise Corvane "
+           "speaks %1 from its next start.")
+            .arg(name),
+        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        AppHint(tr("Corvane speaks %1 from its next start.").arg(name));
+        return;
+    }
+    // After the menu item's own signal has returned: its menu is rebuilt.
+    QTimer::singleShot(0, this, [this, code] { switchLanguage(code); });
+}
+
+void TMainFrm::switchLanguage(const QString &code)
+{
+    m_session.stopAnimations();
+    showAnimationsStopped();
+    Language::install(code); // every widget is told: the text pane retranslates itself
+    const int topic = m_session.currentTopic;
+
+    // The pages and the menus are built again in the new language.
+    for (TopicPage *&built : m_pages) {
+        if (built) {
+            m_mainPC->removeWidget(built);
+            built->deleteLater();
+            built = nullptr;
+        }
+    }
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly)) {
+        delete menu;
+    }
+    menuBar()->clear();
+    createMenus();
+    Accelerators::assignAll(this);
+    const auto restore = [](QAction *action, bool on) {
+        const QSignalBlocker quiet(action);
+        action->setChecked(on);
+    };
+    restore(m_fitAction, m_zoomFit);
+    restore(m_fullScreenAction, isFullScreen());
+    restore(findChild<QAction *>(QStringLiteral("ProjectorColours1")), Palette::projectorColours());
+    restore(findChild<QAction *>(QStringLiteral("Showcrosshair1")), m_session.showCrosshair);
+
+    useLanguageFolders();
+    if (Topics::isTopic(topic)) {
+        ShowTopic(topic);
+    } else {
+        SetTopicCaption(topic);
+    }
+    viewer()->reload();
 }
 
 void TMainFrm::ArrangeForScreen(const ScreenInfo &screen)
@@ -392,10 +464,7 @@ void TMainFrm::FormCreate(const std::optional<ScreenInfo> &screen)
     setFormFont(this);
     m_session.htmlDir = m_session.programDir + QStringLiteral("HTML/");
     viewer()->setRootFolder(m_session.htmlDir);
-    // Pages in the language the program speaks, where they are translated.
-    if (const QString language = Language::current(); language != QLatin1String("en")) {
-        viewer()->setLanguageFolder(language);
-    }
+    useLanguageFolders();
     if (auto *dispatcher = QAbstractEventDispatcher::instance()) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainFrm::AppIdle);
     }

@@ -119,6 +119,10 @@ private:
     // The page of a topic if it has been built, else null.
     TopicPage *builtPage(int topic) const;
     void createMenus();
+    // The language: pages and help from its folders; chosen from View > Language.
+    void useLanguageFolders();
+    void chooseLanguage(const QString &code, const QString &name);
+    void switchLanguage(const QString &code);
     void FormCreate(const std::optional<ScreenInfo> &screen);
     void FormShow();
     void ArrangeForScreen(const ScreenInfo &screen);
@@ -138,6 +142,7 @@ private:
     ScreenArrangement m_arrangement;
     std::shared_ptr<Dialogs> m_dialogs;
     std::shared_ptr<HelpSystem> m_help;
+    bool m_ownsHelp = false; // the help was not given: the window opens its own
     std::unique_ptr<Topics::SharedState> m_shared;
     std::array<int, Topics::Count> m_topicWidths{};
     int m_splashPictureLoaded = -1;

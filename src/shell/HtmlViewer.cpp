@@ -1,5 +1,6 @@
 #include "shell/HtmlViewer.h"
 
+#include "shell/Language.h"
 #include "shell/PageSafety.h"
 
 #include <QContextMenuEvent>
@@ -60,7 +61,7 @@ QString HtmlViewer::resolvePath(const QString &path)
 
 QString HtmlViewer::inLanguage(const QString &path) const
 {
-    if (m_root.isEmpty() || m_language.isEmpty()) {
+    if (m_root.isEmpty()) {
         return path;
     }
     const QString root = QDir::cleanPath(m_root) + QLatin1Char('/');
@@ -68,12 +69,24 @@ QString HtmlViewer::inLanguage(const QString &path) const
     if (!clean.startsWith(root)) {
         return path;
     }
-    const QString prefix = m_language + QLatin1Char('/');
+    // A page of any language's folder stands for the same page in this one.
     QString relative = clean.mid(root.size());
-    if (relative.startsWith(prefix)) {
-        relative = relative.mid(prefix.size());
+    QStringList folders{m_language};
+    for (const Language::Choice &choice : Language::available()) {
+        folders << QString::fromLatin1(choice.code);
     }
-    const QString translated = resolvePath(root + prefix + relative);
+    bool inAFolder = false;
+    for (const QString &folder : folders) {
+        if (!folder.isEmpty() && relative.startsWith(folder + QLatin1Char('/'))) {
+            relative = relative.mid(folder.size() + 1);
+            inAFolder = true;
+            break;
+        }
+    }
+    if (m_language.isEmpty()) {
+        return inAFolder ? root + relative : path;
+    }
+    const QString translated = resolvePath(root + m_language + QLatin1Char('/') + relative);
     return QFileInfo::exists(translated) ? translated : root + relative;
 }
 

@@ -53,8 +53,24 @@ void choose(const QString &code)
     }
 }
 
+namespace {
+
+QString &installed()
+{
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
+} // namespace
+
+QString spoken()
+{
+    return installed();
+}
+
 void install(const QString &code)
 {
+    installed() = speaks(code) ? code : QStringLiteral("en");
     static std::unique_ptr<QTranslator> program;
     static std::unique_ptr<QTranslator> qt;
     for (auto *translator : {&program, &qt}) {

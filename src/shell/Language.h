@@ -27,5 +27,7 @@ void choose(const QString &code);
 // program's comes from translations/corvane_CODE.qm beside the program when
 // that file is there, else from the program's resources.
 void install(const QString &code);
+// The language installed last ("en" before any).
+QString spoken();
 
 } // namespace Language

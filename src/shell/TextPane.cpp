@@ -21,20 +21,19 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace {
 
-QToolButton *makeBarButton(QWidget *parent, const char *name, const QString &caption, ButtonIcons::Kind icon,
-                           const QString &hint)
+QToolButton *makeBarButton(QWidget *parent, const char *name, ButtonIcons::Kind icon)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
     button->setIcon(ButtonIcons::icon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     button->setFixedSize(44, 37);
     button->setIconSize(QSize(20, 20));
-    Hints::setHint(button, hint);
     return button;
 }
 
@@ -60,15 +59,12 @@ TextPane::TextPane(Session &session, Dialogs &dialogs, QWidget *parent)
     auto *buttons = new QHBoxLayout(panel2);
     buttons->setContentsMargins(2, 2, 2, 2);
     buttons->setSpacing(0);
-    m_menuBtn = makeBarButton(panel2, "MenuBtn", tr("index"), ButtonIcons::Kind::Index,
-                              tr("main index|Return to main index page"));
-    m_fwdBtn = makeBarButton(panel2, "FwdBtn", tr("forward"), ButtonIcons::Kind::Forward, tr("forward"));
-    m_backBtn = makeBarButton(panel2, "BackBtn", tr("back"), ButtonIcons::Kind::Back, tr("back"));
-    m_copyBtn = makeBarButton(panel2, "CopyBtn", tr("copy"), ButtonIcons::Kind::Copy,
-                              tr("copy selected text|Copy selected text to the clipboard"));
-    m_fontBtn = makeBarButton(panel2, "FontBtn", tr("font"), ButtonIcons::Kind::Font, tr("font size|Set font size"));
-    m_printBtn = makeBarButton(panel2, "PrintBtn", tr("print"), ButtonIcons::Kind::Print,
-                               tr("print|Print current topic"));
+    m_menuBtn = makeBarButton(panel2, "MenuBtn", ButtonIcons::Kind::Index);
+    m_fwdBtn = makeBarButton(panel2, "FwdBtn", ButtonIcons::Kind::Forward);
+    m_backBtn = makeBarButton(panel2, "BackBtn", ButtonIcons::Kind::Back);
+    m_copyBtn = makeBarButton(panel2, "CopyBtn", ButtonIcons::Kind::Copy);
+    m_fontBtn = makeBarButton(panel2, "FontBtn", ButtonIcons::Kind::Font);
+    m_printBtn = makeBarButton(panel2, "PrintBtn", ButtonIcons::Kind::Print);
     for (QToolButton *b : {m_menuBtn, m_fwdBtn, m_backBtn, m_copyBtn, m_fontBtn, m_printBtn}) {
         buttons->addWidget(b);
     }
@@ -93,7 +89,7 @@ TextPane::TextPane(Session &session, Dialogs &dialogs, QWidget *parent)
     m_fontPopUp->setObjectName(QStringLiteral("FontPopUp"));
     for (int points : {8, 10, 12, 14}) {
         const QByteArray name = "N" + QByteArray::number(points) + "point1";
-        QAction *item = PageControls::menuItem(m_fontPopUp, name.constData(), tr("%1 point").arg(points), points);
+        QAction *item = PageControls::menuItem(m_fontPopUp, name.constData(), QString(), points);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, points] { N8point1Click(points); });
     }
@@ -103,19 +99,50 @@ TextPane::TextPane(Session &session, Dialogs &dialogs, QWidget *parent)
 
     m_picPopUp = new QMenu(this);
     m_picPopUp->setObjectName(QStringLiteral("PicPopUp"));
-    connect(PageControls::menuItem(m_picPopUp, "CopyImage1", tr("Copy picture to clipboard")), &QAction::triggered,
-            this, &TextPane::CopyImage1Click);
+    connect(PageControls::menuItem(m_picPopUp, "CopyImage1", QString()), &QAction::triggered, this,
+            &TextPane::CopyImage1Click);
 
-    m_backgroundMenu = new QMenu(tr("Text background"), this);
+    m_backgroundMenu = new QMenu(this);
     m_backgroundMenu->setObjectName(QStringLiteral("Backgnd1"));
     m_backgroundMenu->menuAction()->setObjectName(QStringLiteral("Backgnd1"));
     connect(m_backgroundMenu, &QMenu::aboutToShow, this, &TextPane::Backgnd1Click);
-    for (const auto &[name, caption, tag] :
-         {std::tuple{"WhiteBgn1", tr("white"), 0}, std::tuple{"YellowBgn1", tr("pale yellow"), 1},
-          std::tuple{"BlueBgn1", tr("blue/gray"), 2}, std::tuple{"SandBgn1", tr("sand"), 3}}) {
-        QAction *item = PageControls::menuItem(m_backgroundMenu, name, caption, tag);
+    for (const auto &[name, tag] :
+         {std::pair{"WhiteBgn1", 0}, std::pair{"YellowBgn1", 1}, std::pair{"BlueBgn1", 2}, std::pair{"SandBgn1", 3}}) {
+        QAction *item = PageControls::menuItem(m_backgroundMenu, name, QString(), tag);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, tag = tag] { SetViewerBackground(tag); });
+    }
+    retranslate();
+}
+
+void TextPane::retranslate()
+{
+    const auto caption = [](QToolButton *button, const QString &text, const QString &hint) {
+        button->setText(text);
+        Hints::setHint(button, hint);
+    };
+    caption(m_menuBtn, tr("index"), tr("main index|Return to main index page"));
+    caption(m_fwdBtn, tr("forward"), tr("forward"));
+    caption(m_backBtn, tr("back"), tr("back"));
+    caption(m_copyBtn, tr("copy"), tr("copy selected text|Copy selected text to the clipboard"));
+    caption(m_fontBtn, tr("font"), tr("font size|Set font size"));
+    caption(m_printBtn, tr("print"), tr("print|Print current topic"));
+    for (QAction *item : m_fontPopUp->actions()) {
+        item->setText(tr("%1 point").arg(item->data().toInt()));
+    }
+    m_picPopUp->actions().constFirst()->setText(tr("Copy picture to clipboard"));
+    m_backgroundMenu->setTitle(tr("Text background"));
+    const std::array<QString, 4> backgrounds{tr("white"), tr("pale yellow"), tr("blue/gray"), tr("sand")};
+    for (QAction *item : m_backgroundMenu->actions()) {
+        item->setText(backgrounds.at(std::size_t(item->data().toInt())));
+    }
+}
+
+void TextPane::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
     }
 }
 

@@ -71,7 +71,13 @@ Q_SIGNALS:
     // A link was refused with an error box saying `message`; nothing changed.
     void linkRefused(const QString &message);
 
+protected:
+    // Captions and hints again in the language installed now.
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     void showPictureLink(const QString &url);
     void refuseLink(const QString &message);
     void recordJump();

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
@@ -657,30 +658,44 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->clear();
     }
 
-    // View > Language keeps the choice for the next start and says so; the
-    // window built next shows it chosen and reads German pages and help.
-    void languageChoiceIsKeptForTheNextStart()
+    // View > Language: answered "No", the choice is kept for the next start
+    // and the status bar says so; answered "Yes", the window changes at once:
+    // menus, the page shown (built again), its caption, the teaching page and
+    // the help. And back to English the same way.
+    void languageChangesAtOnceOrFromTheNextStart()
     {
-        {
-            Fixture f;
-            QAction *german = f.window->findChild<QAction *>(QStringLiteral("Languagede1"));
-            QVERIFY(german && !german->isChecked());
-            german->trigger();
-            QVERIFY(german->isChecked());
-            QVERIFY(f.window->statusBar()->currentMessage().contains(QStringLiteral("Deutsch")));
-            QCOMPARE(Language::current(), QStringLiteral("de"));
-        }
-        TMainFrm::Options options;
-        options.dialogs = std::make_shared<ScriptedDialogs>();
-        options.help = std::make_shared<RecordingHelp>();
-        TMainFrm next(options);
-        QCOMPARE(next.findChild<QAction *>(QStringLiteral("Languagede1"))->isChecked(), true);
-        // Its pages and its help come from the German folders.
-        QVERIFY(next.session().helpFile.endsWith(QStringLiteral("help/de/Vardel.qhc")));
-        QVERIFY(next.viewer()
-                    ->inLanguage(next.session().htmlDir + QStringLiteral("YDS.HTM"))
-                    .contains(QStringLiteral("/de/")));
-        QSettings().remove(QStringLiteral("language"));
+        Fixture f;
+        f.chooseTopic(9);
+        const auto english = qScopeGuard([] {
+            Language::install(QStringLiteral("en"));
+            QSettings().remove(QStringLiteral("language"));
+        });
+        const auto choose = [&f](const char *name, QMessageBox::StandardButton answer) {
+            f.dialogs->answers.push_back(answer);
+            f.window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+            QCoreApplication::processEvents(); // the change runs once the menu's signal has returned
+        };
+        choose("Languagede1", QMessageBox::No);
+        QCOMPARE(Language::current(), QStringLiteral("de"));
+        QVERIFY(f.window->statusBar()->currentMessage().contains(QStringLiteral("Deutsch")));
+        QCOMPARE(f.window->findChild<QMenu *>(QStringLiteral("View1"))->title(), QStringLiteral("&View"));
+
+        choose("Languagede1", QMessageBox::Yes);
+        QCOMPARE(f.window->findChild<QMenu *>(QStringLiteral("View1"))->title(), QStringLiteral("&Ansicht"));
+        QVERIFY(f.window->findChild<QAction *>(QStringLiteral("Languagede1"))->isChecked());
+        QCOMPARE(f.window->session().currentTopic, 9);
+        QVERIFY(f.window->windowTitle().contains(QStringLiteral("Schwingung")));
+        f.window->findChild<QAbstractSlider *>(QStringLiteral("shmDampHsb"))->setValue(37);
+        QCOMPARE(f.window->findChild<QLabel *>(QStringLiteral("shmDampLabel"))->text(),
+                 QStringLiteral("Dämpfung 0,37 kg/s"));
+        QVERIFY(f.window->viewer()->currentFile().endsWith(QStringLiteral("HTML/de/DAMPSHM.HTM")));
+        QVERIFY(f.window->session().helpFile.endsWith(QStringLiteral("help/de/Vardel.qhc")));
+        QTRY_COMPARE(f.window->findChild<QToolButton *>(QStringLiteral("MenuBtn"))->text(), QStringLiteral("Index"));
+
+        choose("Languageen1", QMessageBox::Yes);
+        QCOMPARE(f.window->findChild<QMenu *>(QStringLiteral("View1"))->title(), QStringLiteral("&View"));
+        QVERIFY(f.window->viewer()->currentFile().endsWith(QStringLiteral("HTML/DAMPSHM.HTM")));
+        QTRY_COMPARE(f.window->findChild<QToolButton *>(QStringLiteral("MenuBtn"))->text(), QStringLiteral("index"));
     }
 
     // In German, labels write numbers with the decimal comma ("0,20"); the

@@ -10,7 +10,9 @@ args=(--topic 5)
 for _ in $(seq 1000); do
     args+=(--press KeyPic@12,60 --release KeyPic@12,60)
 done
-args+=(--text caption --text StatusBar)
+# A server that hangs while the output opens is reported once it has not
+# answered for two seconds.
+args+=(--wait 2500 --text caption --text StatusBar)
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 QT_QPA_PLATFORM=offscreen timeout 120 "$snap" "${args[@]}" > "$out" 2>&1 &

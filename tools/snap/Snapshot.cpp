@@ -48,7 +48,7 @@ const QStringList KnownActions{
     QStringLiteral("--grab"),        QStringLiteral("--text"),     QStringLiteral("--series"),
     QStringLiteral("--pdf"),         QStringLiteral("--link"),     QStringLiteral("--zoom"),
     QStringLiteral("--grab-screen"), QStringLiteral("--maximize"), QStringLiteral("--clipboard"),
-    QStringLiteral("--controls")};
+    QStringLiteral("--controls"),    QStringLiteral("--wait")};
 // Actions that take no value.
 const QStringList Flags{QStringLiteral("--maximize"), QStringLiteral("--controls")};
 
@@ -476,6 +476,7 @@ QString usage()
         "                          preview that opens prints its pages there and closes\n"
         "  --series NAME=FILE.csv  save a chart's series as rows series,index,x,y\n"
         "  --clipboard FILE        write the clipboard's text to FILE (UTF-8)\n"
+        "  --wait MS               let the program run for MS milliseconds (0 to 600000)\n"
         "  --controls              list the page's visible controls: name, class, x,y,w,h, text, buddy label\n");
 }
 
@@ -537,6 +538,13 @@ int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &e
                     || !file.commit()) {
                     throw Failure{QStringLiteral("cannot write '%1'").arg(action.value)};
                 }
+            } else if (action.name == QLatin1String("--wait")) {
+                // The event loop runs meanwhile, as while a person waits.
+                const int milliseconds = toInt(action.value, QStringLiteral("--wait"));
+                if (milliseconds < 0 || milliseconds > 600000) {
+                    throw Failure{QStringLiteral("--wait takes 0 to 600000 milliseconds, not %1").arg(milliseconds)};
+                }
+                QTest::qWait(milliseconds);
             } else if (action.name == QLatin1String("--zoom")) {
                 const int percent = toInt(action.value, QStringLiteral("--zoom"));
                 if (!Zoom::isStep(percent)) {
