@@ -283,15 +283,16 @@ bool TextPane::viewerHotSpotClick(const QString &url)
 
 void TextPane::showPictureLink(const QString &url)
 {
-    const QString path = BigPic::picturePath(m_session.htmlDir + QStringLiteral("images"), url);
-    if (path.isEmpty()) {
+    const QString named = BigPic::picturePath(m_session.htmlDir + QStringLiteral("images"), url);
+    if (named.isEmpty()) {
         m_dialogs.error(this,
                         tr("The picture link \"%1\" does not name a picture in the pictures folder.").arg(url.mid(1)));
         return;
     }
+    // The picture in the language's own pictures folder when it has one.
+    const QString path = m_viewer->inLanguage(named);
     QString error;
-    const QString file = PageSafety::checkedFile(HtmlViewer::resolvePath(path),
-                                                 m_session.htmlDir + QStringLiteral("images"),
+    const QString file = PageSafety::checkedFile(HtmlViewer::resolvePath(path), QFileInfo(path).absolutePath(),
                                                  PageSafety::MaxPictureBytes, &error);
     if (file.isEmpty() && QFileInfo::exists(HtmlViewer::resolvePath(path))) {
         m_dialogs.error(this, error);
