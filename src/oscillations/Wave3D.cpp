@@ -50,7 +50,7 @@ std::vector<Point3> waveShape(PointAt pointAt)
 std::vector<QPoint> bWave(const ViewState &state, const Matrix &m, QPoint centre, int phase, int side)
 {
     return project(state, m, centre, waveShape([phase, side](int u) {
-                       const double b = 100 * sinDegrees(4 * u + phase);
+                       const double b = 100 * sinDegrees(phase - 4 * u);
                        return Point3{2.0 * u, 0, side * b >= 0 ? b : 0};
                    }));
 }
@@ -191,7 +191,7 @@ QPoint ProjectPoint(const ViewState &state, const Point3 &p, QPoint centre)
 std::vector<QPoint> BuildEWave(const ViewState &state, const Matrix &m, QPoint centre, int phase)
 {
     return project(state, m, centre, waveShape([phase](int u) {
-                       return Point3{2.0 * u, 100 * sinDegrees(4 * u + phase), 0};
+                       return Point3{2.0 * u, 100 * sinDegrees(phase - 4 * u), 0};
                    }));
 }
 

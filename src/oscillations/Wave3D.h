@@ -58,7 +58,10 @@ void ResetView3D(ViewState &state, int mode);
 // Projects a point already turned by the view matrix: f = D s / (D + z).
 QPoint ProjectPoint(const ViewState &state, const Point3 &turned, QPoint centre);
 
-// Field shapes, with the wave number 4 degrees per unit of u and phase in degrees.
+// Field shapes, with the wave number 4 degrees per unit of u and phase in degrees:
+// the field at u is 100 sin(phase - 4u). E (along y) and B (along z) in phase
+// make a wave that travels along E x B, towards +x, so a rising phase moves the
+// crests towards +x.
 std::vector<QPoint> BuildEWave(const ViewState &state, const Matrix &m, QPoint centre, int phase);
 std::vector<QPoint> BuildBWaveUpper(const ViewState &state, const Matrix &m, QPoint centre, int phase);
 std::vector<QPoint> BuildBWaveLower(const ViewState &state, const Matrix &m, QPoint centre, int phase);

@@ -172,6 +172,10 @@ private Q_SLOTS:
         // At u = 0 (point 360) the field is 100 sin 90: y = 200 + 80.
         QCOMPARE(e[360], QPoint(200, 280));
         QCOMPARE(e[721], ProjectPoint(state, {720, 0, 0}, QPoint(200, 200)));
+        // The wave travels along E x B, towards +x: 40 degrees more phase
+        // carries the crest from u = 0 to u = 10 (x = 20).
+        QCOMPARE(BuildEWave(state, Identity, QPoint(200, 200), 130)[370],
+                 ProjectPoint(state, {20, 100, 0}, QPoint(200, 200)));
         // The B halves are flat where their sign does not hold.
         const auto upper = BuildBWaveUpper(state, RotationMatrix(90, 2), QPoint(200, 200), 270);
         QCOMPARE(int(upper.size()), 723);
