@@ -109,6 +109,22 @@ void centredLabel(QPainter &p, QPointF at, const QString &text, int size, bool b
     p.drawText(at - QPointF(p.fontMetrics().horizontalAdvance(shown) / 2.0, 0), shown);
 }
 
+void upwardLabel(QPainter &p, QPointF at, const QString &text, int size, bool bold)
+{
+    p.save();
+    p.translate(at);
+    p.rotate(-90);
+    centredLabel(p, QPointF(0, 0), text, size, bold);
+    p.restore();
+}
+
+void rightLabel(QPainter &p, QPointF at, const QString &text, int size)
+{
+    setFont(p, size, false);
+    const QString shown = words(text);
+    p.drawText(at - QPointF(p.fontMetrics().horizontalAdvance(shown), 0), shown);
+}
+
 void arrowLine(QPainter &p, QPointF a, QPointF b)
 {
     p.drawLine(a, b);

@@ -53,6 +53,10 @@ void setDiagram(const char *name);
 void label(QPainter &p, QPointF at, const QString &text, int size = 13, bool bold = false);
 // Text centred on `at` horizontally, its baseline at `at`'s height.
 void centredLabel(QPainter &p, QPointF at, const QString &text, int size = 13, bool bold = false);
+// Text turned to read upwards, centred on `at`, for a vertical axis title.
+void upwardLabel(QPainter &p, QPointF at, const QString &text, int size = 12, bool bold = false);
+// Text whose right end is at `at`'s x, its baseline at `at`'s y (tick labels).
+void rightLabel(QPainter &p, QPointF at, const QString &text, int size = 12);
 // A line from a to b with a filled arrow head at b, in the pen's colour.
 void arrowLine(QPainter &p, QPointF a, QPointF b);
 // Arrow heads at both ends, for a marked distance.

@@ -80,14 +80,10 @@ void drawAxes(QPainter &p, const Axes &a, double tStep)
     for (double x : {-10.0, 0.0, 10.0}) {
         p.drawLine(QPointF(a.left - 4, a.py(x)), QPointF(a.left, a.py(x)));
         const QString text = x < 0 ? QStringLiteral("\u2212%1").arg(-x) : QString::number(x);
-        label(p, QPointF(a.left - 6 - p.fontMetrics().horizontalAdvance(text), a.py(x) + 4.5), text, 12);
+        rightLabel(p, QPointF(a.left - 6, a.py(x) + 4.5), text);
     }
     centredLabel(p, QPointF((a.left + a.right) / 2, a.bottom + 31), QStringLiteral("time (s)"), 12);
-    p.save();
-    p.translate(12, (a.top + a.bottom) / 2);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), QStringLiteral("displacement"), 12);
-    p.restore();
+    upwardLabel(p, QPointF(12, (a.top + a.bottom) / 2), QStringLiteral("displacement"), 12);
 }
 
 // The curve of x(t) over the axes, one point per pixel.

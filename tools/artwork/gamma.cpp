@@ -97,21 +97,13 @@ void absorption(QPainter &p)
         p.drawLine(QPointF(left, py(r)), QPointF(right, py(r)));
         p.setPen(Qt::black);
         p.drawLine(QPointF(left - 4, py(r)), QPointF(left, py(r)));
-        const QString text = QString::number(r);
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(12);
-        const double w = QFontMetricsF(f).horizontalAdvance(text);
-        label(p, QPointF(left - 7 - w, py(r) + 4), text, 12);
+        rightLabel(p, QPointF(left - 7, py(r) + 4), QString::number(r));
     }
     p.setPen(Qt::black);
     p.drawLine(QPointF(left, top), QPointF(left, bottom));
     p.drawLine(QPointF(left, bottom), QPointF(right, bottom));
     centredLabel(p, QPointF((left + right) / 2, 194), QStringLiteral("absorber thickness T (mm)"), 12);
-    p.save();
-    p.translate(13, (top + bottom) / 2);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), QStringLiteral("count rate (per second)"), 12);
-    p.restore();
+    upwardLabel(p, QPointF(13, (top + bottom) / 2), QStringLiteral("count rate (per second)"), 12);
 
     // Each half-value thickness (2.0 mm) halves the rate.
     const double half = std::log(2.0) / mu;

@@ -9,19 +9,6 @@ namespace {
 
 using namespace Art;
 
-QFont arial(int size)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(size);
-    return f;
-}
-
-// Text whose right end is at x, its baseline at y.
-void rightLabel(QPainter &p, double x, double y, const QString &text, int size = 12)
-{
-    label(p, QPointF(x - QFontMetricsF(arial(size)).horizontalAdvance(words(text)), y), text, size);
-}
-
 // The photon's wavelength in nm for a fall from nu to nl, with the same
 // constants as the simulation: 13.6 eV and hc = 1.9878e-25 J m.
 double wavelength(int nu, int nl)
@@ -47,14 +34,10 @@ void hydrogenLevels(QPainter &p)
         const double ty = zero + perEv * e;
         p.drawLine(QPointF(axis - (e % 4 == 0 ? 5 : 3), ty), QPointF(axis, ty));
         if (e % 4 == 0) {
-            rightLabel(p, axis - 7, ty + 4, e == 0 ? QStringLiteral("0") : QStringLiteral("\u2212%1").arg(e));
+            rightLabel(p, QPointF(axis - 7, ty + 4), e == 0 ? QStringLiteral("0") : QStringLiteral("\u2212%1").arg(e));
         }
     }
-    p.save();
-    p.translate(12, zero + perEv * 7);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), QStringLiteral("energy (eV)"), 12);
-    p.restore();
+    upwardLabel(p, QPointF(12, zero + perEv * 7), QStringLiteral("energy (eV)"), 12);
 
     // The levels, n = 1 to 6, and the zero at n = infinity.
     for (int n = 1; n <= 6; ++n) {

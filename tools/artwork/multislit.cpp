@@ -11,16 +11,6 @@ namespace {
 
 using namespace Art;
 
-// Text turned to read upwards, centred on `at`, for a vertical axis title.
-void upwardLabel(QPainter &p, QPointF at, const QString &text, int size)
-{
-    p.save();
-    p.translate(at);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), text, size);
-    p.restore();
-}
-
 // Four slits of width a, d apart, sending parallel rays at an angle theta;
 // neighbouring rays differ in path by d sin(theta).
 void slitGeometry(QPainter &p)
@@ -127,8 +117,7 @@ void patternPlot(QPainter &p)
     }
     for (const auto &[i, text] : {std::pair{0.0, "0"}, std::pair{0.5, "0.5"}, std::pair{1.0, "1"}}) {
         p.drawLine(QPointF(plot.left() - 4, py(i)), QPointF(plot.left(), py(i)));
-        const QString t = QString::fromLatin1(text);
-        label(p, QPointF(plot.left() - 7 - (t.size() == 1 ? 7 : 18), py(i) + 5), t, 12);
+        rightLabel(p, QPointF(plot.left() - 7, py(i) + 5), QString::fromLatin1(text));
     }
     centredLabel(p, QPointF(plot.center().x(), plot.bottom() + 33), QStringLiteral("angle \u03b8 / degrees"), 12);
     upwardLabel(p, QPointF(14, plot.center().y()), QStringLiteral("relative intensity"), 12);

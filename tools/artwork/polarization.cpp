@@ -70,17 +70,10 @@ void malusLaw(QPainter &p)
     }
     for (const auto &[f, text] : {std::pair{0.0, "0"}, std::pair{0.5, "0.5"}, std::pair{1.0, "1"}}) {
         p.drawLine(QPointF(x0 - 4, yAt(f)), QPointF(x0, yAt(f)));
-        const QString t = QString::fromLatin1(text);
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(12);
-        label(p, QPointF(x0 - 7 - QFontMetricsF(font).horizontalAdvance(t), yAt(f) + 4), t, 12);
+        rightLabel(p, QPointF(x0 - 7, yAt(f) + 4), QString::fromLatin1(text));
     }
     centredLabel(p, QPointF((x0 + x1) / 2, y0 + 33), QStringLiteral("angle \u03b8 of the analyser / \u00b0"), 12);
-    p.save();
-    p.translate(13, (y0 + y1) / 2);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), QStringLiteral("fraction passed"), 12);
-    p.restore();
+    upwardLabel(p, QPointF(13, (y0 + y1) / 2), QStringLiteral("fraction passed"), 12);
 
     // The curves, one point per pixel.
     QPainterPath amplitude;

@@ -80,14 +80,10 @@ void drawAxes(QPainter &p, const Axes &a, double yStep, const QString &yTitle)
     for (double y = 0; y <= a.yMax + 1e-9; y += yStep) {
         p.drawLine(QPointF(a.left - 4, a.py(y)), QPointF(a.left, a.py(y)));
         const QString text = QString::number(y);
-        label(p, QPointF(a.left - 6 - p.fontMetrics().horizontalAdvance(text), a.py(y) + 4.5), text, 12);
+        rightLabel(p, QPointF(a.left - 6, a.py(y) + 4.5), text);
     }
     centredLabel(p, QPointF((a.left + a.right) / 2, a.bottom + 31), QStringLiteral("driving frequency (Hz)"), 12);
-    p.save();
-    p.translate(12, (a.top + a.bottom) / 2);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), yTitle, 12);
-    p.restore();
+    upwardLabel(p, QPointF(12, (a.top + a.bottom) / 2), yTitle, 12);
 }
 
 // y(f) across the axes, two points per pixel, clipped to the plot.
@@ -137,8 +133,7 @@ void responseCurves(QPainter &p)
     p.setPen(Qt::black);
     // Left of the dashed line, clear of the sharp peak.
     const QString f0 = QStringLiteral("f\u2080 = 5 Hz");
-    setFont(p, 12);
-    label(p, QPointF(a.px(5) - 8 - p.fontMetrics().horizontalAdvance(f0), a.py(9)), f0, 12);
+    rightLabel(p, QPointF(a.px(5) - 8, a.py(9)), f0);
     key(p, QPointF(a.px(6.0), a.py(7.6)));
 }
 

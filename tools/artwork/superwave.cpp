@@ -63,11 +63,7 @@ void drawAxes(QPainter &p, const Plot &plot, const QList<int> &yTicks, const QSt
         centredLabel(p, t + QPointF(0, 17), QString::number(x), 12);
     }
     centredLabel(p, QPointF(plot.left + plot.width / 2, bottom + 33), QStringLiteral("angle x / degrees"), 12);
-    p.save();
-    p.translate(11, plot.top + plot.height / 2);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), yTitle, 12);
-    p.restore();
+    upwardLabel(p, QPointF(11, plot.top + plot.height / 2), yTitle, 12);
 }
 
 void drawCurve(QPainter &p, const Plot &plot, const std::function<double(double)> &y, const QPen &pen)

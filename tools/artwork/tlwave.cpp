@@ -120,11 +120,7 @@ void longitudinalRow(QPainter &p)
     for (int x = 0; x <= 30; x += 10) {
         p.drawLine(QPointF(px(x), GraphMid), QPointF(px(x), GraphMid + 4));
     }
-    p.save();
-    p.translate(13, GraphMid);
-    p.rotate(-90);
-    centredLabel(p, QPointF(0, 0), QStringLiteral("s / cm"), 12);
-    p.restore();
+    upwardLabel(p, QPointF(13, GraphMid), QStringLiteral("s / cm"), 12);
 
     // The curve.
     QPainterPath curve;
