@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace Wave3D {
 
@@ -18,9 +19,23 @@ using namespace Palette;
 
 using Gdi::Pi;
 
-double sinDegrees(double degrees)
+// sin of a whole number of degrees. The waves are drawn from several
+// hundred of these per picture and per animation step, always at whole
+// degrees, so they come from a table filled once with exactly the values the
+// sine gives (the same expression, so every picture stays the same pixels).
+double sinDegrees(int degrees)
 {
-    return std::sin(degrees * Pi / 180);
+    constexpr int First = -4096;
+    constexpr int Count = 12288;
+    static const std::vector<double> table = [] {
+        std::vector<double> values(Count);
+        for (int k = 0; k < Count; ++k) {
+            values[std::size_t(k)] = std::sin(double(k + First) * Pi / 180);
+        }
+        return values;
+    }();
+    const int index = degrees - First;
+    return index >= 0 && index < Count ? table[std::size_t(index)] : std::sin(double(degrees) * Pi / 180);
 }
 
 std::vector<QPoint> project(const ViewState &state, const Matrix &m, QPoint centre, const std::vector<Point3> &points)
