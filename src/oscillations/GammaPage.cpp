@@ -30,6 +30,45 @@ enum Column { Distance, Thickness, Background, Time, Count, Rate };
 // Points of the fit line drawn across the chart.
 constexpr int FitPoints = 100;
 
+// The readings the chart plots: rate against the varied quantity, for the
+// counts made with the other quantity as in the latest count (a fair test
+// holds it fixed), less the background rate when background was counted.
+struct Readings
+{
+    QList<QPointF> points;
+    double background = 0; // per second
+    bool backgroundCounted = false;
+    const QVariantList *latest = nullptr; // the latest count of the source
+};
+
+Readings plottedReadings(const QList<QVariantList> &rows, bool againstThickness, const QString &yes)
+{
+    Readings r;
+    double backgroundCounts = 0;
+    double backgroundSeconds = 0;
+    for (const QVariantList &row : rows) {
+        if (row[Background].toString() == yes) {
+            backgroundCounts += row[Count].toDouble();
+            backgroundSeconds += row[Time].toDouble();
+        } else {
+            r.latest = &row;
+        }
+    }
+    r.backgroundCounted = backgroundSeconds > 0;
+    r.background = r.backgroundCounted ? backgroundCounts / backgroundSeconds : 0;
+    if (!r.latest) {
+        return r;
+    }
+    const Column varied = againstThickness ? Thickness : Distance;
+    const Column held = againstThickness ? Distance : Thickness;
+    for (const QVariantList &row : rows) {
+        if (row[Background].toString() != yes && row[held] == (*r.latest)[held]) {
+            r.points << QPointF(row[varied].toDouble(), row[Rate].toDouble() - r.background);
+        }
+    }
+    return r;
+}
+
 } // namespace
 
 using namespace PageControls;
@@ -168,37 +207,13 @@ void GammaPage::drawBench()
 void GammaPage::showReadings()
 {
     const bool againstThickness = m_plotAgainst->itemIndex() == 1;
-    const QList<QVariantList> &rows = results()->rows();
-    const QString yes = tr("yes");
-    // The background rate: all background counts over all their time.
-    double backgroundCounts = 0;
-    double backgroundSeconds = 0;
-    for (const QVariantList &row : rows) {
-        if (row[Background].toString() == yes) {
-            backgroundCounts += row[Count].toDouble();
-            backgroundSeconds += row[Time].toDouble();
-        }
-    }
-    const double background = backgroundSeconds > 0 ? backgroundCounts / backgroundSeconds : 0;
-    // One quantity varies, the other is held: the readings plotted are those
-    // made with the other quantity as in the latest reading.
-    const auto latest = std::find_if(rows.crbegin(), rows.crend(),
-                                     [&yes](const QVariantList &row) { return row[Background].toString() != yes; });
-    const Column varied = againstThickness ? Thickness : Distance;
-    const Column held = againstThickness ? Distance : Thickness;
-    QList<QPointF> points;
-    if (latest != rows.crend()) {
-        for (const QVariantList &row : rows) {
-            if (row[Background].toString() != yes && row[held] == (*latest)[held]) {
-                points << QPointF(row[varied].toDouble(), row[Rate].toDouble() - background);
-            }
-        }
-    }
+    const Readings readings = plottedReadings(results()->rows(), againstThickness, tr("yes"));
+    const QList<QPointF> &points = readings.points;
 
     m_chart->setAxisTitle(Chart::Axis::Bottom,
                           againstThickness ? tr("absorber thickness (mm)") : tr("detector distance (mm)"));
     m_chart->setAxisTitle(Chart::Axis::Left,
-                          backgroundSeconds > 0 ? tr("rate less background (/s)") : tr("count rate (/s)"));
+                          readings.backgroundCounted ? tr("rate less background (/s)") : tr("count rate (/s)"));
     m_chart->setLogarithmic(Chart::Axis::Left, m_logScale->isChecked());
     m_chart->clear(m_readings);
     m_chart->clear(m_fitLine);
@@ -230,12 +245,13 @@ void GammaPage::showReadings()
     if (points.isEmpty()) {
         text << tr("Each count adds its rate to the table and a point here.");
     } else if (againstThickness) {
-        text << tr("Readings with the detector at %1 mm.").arg((*latest)[Distance].toInt());
+        text << tr("Readings with the detector at %1 mm.").arg((*readings.latest)[Distance].toInt());
     } else {
-        text << tr("Readings behind %1 mm of absorber.").arg((*latest)[Thickness].toInt());
+        text << tr("Readings behind %1 mm of absorber.").arg((*readings.latest)[Thickness].toInt());
     }
-    if (backgroundSeconds > 0) {
-        text << tr("Background %1 per second taken off.").arg(Gdi::numberLocale().toString(background, 'f', 2));
+    if (readings.backgroundCounted) {
+        text
+            << tr("Background %1 per second taken off.").arg(Gdi::numberLocale().toString(readings.background, 'f', 2));
     }
     if (m_fit->isChecked() && againstThickness) {
         if (const auto fit = Gamma::fitAbsorption(points)) {

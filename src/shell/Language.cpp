@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace Language {
