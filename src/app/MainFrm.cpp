@@ -6,6 +6,7 @@
 #include "gdi/GdiMath.h"
 #include "gdi/PaintBox.h"
 #include "gdi/Palette.h"
+#include "gdi/RefreshPacer.h"
 #include "shell/About.h"
 #include "shell/Accelerators.h"
 #include "shell/AnimSpd.h"
@@ -180,6 +181,7 @@ TMainFrm::TMainFrm(const Options &options)
         return 75 * metrics.averageCharWidth() + 60;
     });
     m_pageArea->installEventFilter(this);
+    new WindowPacer(this, [this] { return m_session.isAnimating(); });
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] { StoreTopicWidth(); });
 
     auto *bar = new QStatusBar(this);

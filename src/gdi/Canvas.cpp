@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace Gdi {
 
@@ -46,6 +47,41 @@ QPoint lastPixelBefore(QPoint from, QPoint to)
     const int steps = std::max(std::abs(dx), std::abs(dy));
     const double t = double(steps - 1) / steps;
     return {from.x() + roundHalfEven(dx * t), from.y() + roundHalfEven(dy * t)};
+}
+
+// Draws a thick round-capped segment between whole pixels. Its pixels are
+// the same wherever it lies (rasterizing a stroke moved by whole pixels moves
+// every pixel with it), so each direction, width and colour is rasterized
+// once and then stamped: a wave drawn three pixels wide has 180 segments in
+// every frame of its animation, and only a few dozen different ones.
+void stampSegment(QPainter &p, QPoint from, QPoint to)
+{
+    const QPoint d = to - from;
+    const QPen &pen = p.pen();
+    const int pad = int(std::ceil(pen.widthF())) + 1;
+    constexpr int Longest = 256;
+    if (std::abs(d.x()) > Longest || std::abs(d.y()) > Longest || pad > 32) {
+        p.drawLine(from, to);
+        return;
+    }
+    const quint64 key = quint64(d.x() + Longest) | quint64(d.y() + Longest) << 10 | quint64(pad) << 20
+                        | quint64(pen.color().rgb() & 0xffffff) << 32;
+    thread_local QHash<quint64, QImage> stamps;
+    auto stamp = stamps.constFind(key);
+    const QPoint origin(pad + std::max(0, -d.x()), pad + std::max(0, -d.y()));
+    if (stamp == stamps.constEnd()) {
+        if (stamps.size() >= 1024) {
+            stamps.clear();
+        }
+        QImage image(std::abs(d.x()) + 2 * pad + 1, std::abs(d.y()) + 2 * pad + 1, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter stroke(&image);
+        stroke.setPen(pen);
+        stroke.drawLine(origin, origin + d);
+        stroke.end();
+        stamp = stamps.insert(key, image);
+    }
+    p.drawImage(from - origin, *stamp);
 }
 
 } // namespace
@@ -159,7 +195,11 @@ void Canvas::segment(QPoint from, QPoint to)
     }
     QPainter &p = painter();
     if (pen.width > 1) {
-        p.drawLine(from, to);
+        if (pen.style == PenStyle::Solid && pen.mode == PenMode::Copy && p.transform().type() == QTransform::TxNone) {
+            stampSegment(p, from, to);
+        } else {
+            p.drawLine(from, to);
+        }
     } else if (pen.style == PenStyle::Dot) {
         // A flat-capped dashed line stops short at its far end, close to GDI.
         p.drawLine(from, to);
@@ -396,14 +436,44 @@ void Canvas::drawEdgeSunken(const Rect &r)
     changed();
 }
 
-Bitmap::Bitmap(int width, int height)
-    : m_image(std::make_unique<QImage>(std::max(1, width), std::max(1, height), QImage::Format_RGB32))
+namespace {
+
+// An animation makes a bitmap of the same size for every frame; a few
+// finished ones are kept for the next, which saves the allocator handing
+// fresh pages to the process (and the processor clearing them) every frame.
+std::vector<QImage> &spareImages()
 {
+    thread_local std::vector<QImage> spare;
+    return spare;
+}
+
+} // namespace
+
+Bitmap::Bitmap(int width, int height)
+{
+    const QSize size(std::max(1, width), std::max(1, height));
+    std::vector<QImage> &spare = spareImages();
+    const auto same = std::find_if(spare.begin(), spare.end(), [size](const QImage &i) { return i.size() == size; });
+    if (same != spare.end()) {
+        m_image = std::make_unique<QImage>(std::move(*same));
+        spare.erase(same);
+    } else {
+        m_image = std::make_unique<QImage>(size, QImage::Format_RGB32);
+    }
     m_image->fill(Qt::white);
     m_canvas = std::make_unique<Canvas>(m_image.get());
 }
 
-Bitmap::~Bitmap() = default;
+Bitmap::~Bitmap()
+{
+    m_canvas.reset();
+    // An image still shared with a copy would be copied on its next change
+    // anyway; only one held here alone is worth keeping.
+    std::vector<QImage> &spare = spareImages();
+    if (m_image->isDetached() && spare.size() < 4) {
+        spare.push_back(std::move(*m_image));
+    }
+}
 
 const QImage &Bitmap::image()
 {

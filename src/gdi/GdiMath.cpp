@@ -1,7 +1,6 @@
 #include "gdi/GdiMath.h"
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -100,7 +99,7 @@ QString fixedPoint(double value, int decimals, QChar point)
         kept.prepend(QLatin1Char('1'));
     }
     QString result = decimals > 0 ? kept.left(kept.size() - decimals) + point + kept.right(decimals) : kept;
-    const bool isZero = !kept.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const bool isZero = std::all_of(kept.cbegin(), kept.cend(), [](QChar digit) { return digit == QLatin1Char('0'); });
     if (value < 0 && !isZero) {
         result.prepend(QLatin1Char('-'));
     }

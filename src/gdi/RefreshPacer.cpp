@@ -1,7 +1,16 @@
 #include "gdi/RefreshPacer.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
+
+int refreshInterval(const QWidget *widget)
+{
+    const QScreen *display = widget->screen();
+    const qreal hertz = display && display->refreshRate() >= 1 ? display->refreshRate() : 60;
+    return int(1000 / hertz);
+}
 
 RefreshPacer::RefreshPacer(QWidget *owner, std::function<void()> show)
     : m_owner(owner)
@@ -16,13 +25,45 @@ void RefreshPacer::request()
     if (m_nextRefresh.isActive()) {
         return; // already due at the next refresh
     }
-    const QScreen *display = m_owner->screen();
-    const qreal hertz = display && display->refreshRate() >= 1 ? display->refreshRate() : 60;
-    const int refresh = int(1000 / hertz);
+    const int refresh = refreshInterval(m_owner);
     const qint64 since = m_sinceShown.isValid() ? m_sinceShown.elapsed() : refresh;
     if (since >= refresh) {
         m_show();
     } else {
         m_nextRefresh.start(int(refresh - since));
     }
+}
+
+WindowPacer::WindowPacer(QWidget *window, std::function<bool()> active)
+    : QObject(window)
+    , m_window(window)
+    , m_active(std::move(active))
+{
+    m_nextRefresh.setSingleShot(true);
+    connect(&m_nextRefresh, &QTimer::timeout, this, [this] {
+        m_due = true;
+        QCoreApplication::postEvent(m_window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    });
+    window->installEventFilter(this);
+}
+
+bool WindowPacer::eventFilter(QObject *watched, QEvent *event)
+{
+    // Widgets ask for a repaint of their window with one UpdateRequest, and
+    // ask no more until it has been handled; one held back here is replaced
+    // by the one posted at the next refresh, which paints all that changed.
+    if (watched != m_window || event->type() != QEvent::UpdateRequest) {
+        return false;
+    }
+    if (m_nextRefresh.isActive()) {
+        return true;
+    }
+    const int refresh = refreshInterval(m_window);
+    if (!m_due && m_active() && m_sincePainted.isValid() && m_sincePainted.elapsed() < refresh) {
+        m_nextRefresh.start(int(refresh - m_sincePainted.elapsed()));
+        return true;
+    }
+    m_due = false;
+    m_sincePainted.start();
+    return false;
 }

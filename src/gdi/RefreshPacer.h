@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QTimer>
 
 #include <functional>
@@ -28,3 +29,28 @@ private:
     QElapsedTimer m_sinceShown;
     QTimer m_nextRefresh;
 };
+
+// Paints a whole window at most once per display refresh while `active`
+// says so (an animation runs). An animation that moves a scroll bar and
+// rewrites labels every few milliseconds would otherwise have the window
+// repainted, and sent to the display, after every step; the controls changed
+// in between are painted together at the next refresh instead.
+class WindowPacer : public QObject
+{
+public:
+    WindowPacer(QWidget *window, std::function<bool()> active);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window;
+    std::function<bool()> m_active;
+    QElapsedTimer m_sincePainted;
+    QTimer m_nextRefresh;
+    bool m_due = false;
+};
+
+// The time between two display refreshes of the screen `widget` is on, in
+// milliseconds (60 Hz where the screen does not say).
+int refreshInterval(const QWidget *widget);
