@@ -15,6 +15,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -50,6 +51,38 @@ QFont layoutFont(QFont font)
     return font;
 }
 
+// The paint buffer every layer of a chart is drawn into. QCustomPlot's own
+// buffer is cleared to transparent and blended over the background in every
+// paint; this one is cleared to the background colour itself and copied, which
+// at a projector's size saves a fill and a blend of the whole chart each time
+// the chart is shown.
+class OpaqueBuffer final : public QCPAbstractPaintBuffer
+{
+public:
+    OpaqueBuffer(const QSize &size, double devicePixelRatio, std::function<QColor()> background)
+        : QCPAbstractPaintBuffer(size, devicePixelRatio)
+        , m_background(std::move(background))
+    {
+        OpaqueBuffer::reallocateBuffer();
+    }
+
+    QCPPainter *startPainting() override { return new QCPPainter(&m_image); }
+    void draw(QCPPainter *painter) const override { painter->drawImage(0, 0, m_image); }
+    void clear(const QColor &) override { m_image.fill(m_background()); }
+
+protected:
+    void reallocateBuffer() override
+    {
+        setInvalidated();
+        m_image = QImage(mSize * mDevicePixelRatio, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(mDevicePixelRatio);
+    }
+
+private:
+    QImage m_image;
+    std::function<QColor()> m_background;
+};
+
 } // namespace
 
 class PlotWidget : public QCustomPlot
@@ -61,6 +94,11 @@ public:
     {
         setInteractions(QCP::Interactions());
         setNoAntialiasingOnDrag(true);
+        ensureOpaqueBuffer();
+        // Every paint covers the whole chart (with the opaque buffer, or with
+        // the background before the first replot), so nothing behind it need
+        // be painted first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
     QCPGraph *graphAt(int series) const { return graph(series); }
@@ -76,6 +114,7 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QCustomPlot::showEvent(event);
+        ensureOpaqueBuffer();
         replot();
     }
 
@@ -167,7 +206,15 @@ protected:
 
     void paintEvent(QPaintEvent *event) override
     {
-        QCustomPlot::paintEvent(event);
+        if (mPaintBuffers.isEmpty()) {
+            QCustomPlot::paintEvent(event);
+        } else {
+            // The first buffer is opaque and covers the whole chart.
+            QCPPainter painter(this);
+            for (const QSharedPointer<QCPAbstractPaintBuffer> &buffer : std::as_const(mPaintBuffers)) {
+                buffer->draw(&painter);
+            }
+        }
         // After keyboard navigation the chart with the focus shows a frame
         // in the highlight colour (on the screen only, never when copied).
         if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
@@ -192,6 +239,14 @@ protected:
     }
 
 private:
+    void ensureOpaqueBuffer()
+    {
+        if (mPaintBuffers.isEmpty()) {
+            mPaintBuffers.append(QSharedPointer<QCPAbstractPaintBuffer>(new OpaqueBuffer(
+                viewport().size(), bufferDevicePixelRatio(), [this] { return mBackgroundBrush.color(); })));
+        }
+    }
+
     void zoomTo(const QRect &pixels)
     {
         const double x0 = xAxis->pixelToCoord(pixels.left());
@@ -240,6 +295,8 @@ Chart::Chart(QWidget *parent)
     , m_refresh(this, [this] { m_plot->replot(QCustomPlot::rpQueuedReplot); })
 {
     ScreenReader::markAsPicture(this);
+    // The plot fills the chart (no margins), and paints all of it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Nothing is drawn on the overlay layer, so every layer shares one paint
     // buffer instead of two: a chart's pixels are held once.
     m_plot->layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
