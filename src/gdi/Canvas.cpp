@@ -11,6 +11,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -320,41 +321,91 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
     QPainter &p = painter();
     applyPen(false);
     p.setBrush(Qt::NoBrush);
-    p.save();
-    if (span < 360.0) {
+    const QSize device(m_device->width(), m_device->height());
+    const auto wedge = [&] {
         // The wedge reaches beyond the ellipse, its rim in steps of at most
         // 30 degrees (a chord stays within 4% of the rim) so that it holds the
         // whole sector; for an ellipse far larger than the surface it reaches
         // just past the surface's farthest corner, which keeps the clip cheap.
-        const QSize device(m_device->width(), m_device->height());
         const double farthest = std::max({std::hypot(cx, cy), std::hypot(device.width() - cx, cy),
                                           std::hypot(cx, device.height() - cy),
                                           std::hypot(device.width() - cx, device.height() - cy)});
         const double reach = std::min(3.0, (farthest + 2) / (0.95 * std::min(rx, ry)));
-        QPolygonF wedge{QPointF(cx, cy)};
+        QPolygonF corners{QPointF(cx, cy)};
         const int steps = std::max(1, int(std::ceil(span / 30.0)));
         for (int k = 0; k <= steps; ++k) {
             const double a = (start + span * k / steps) * std::numbers::pi / 180.0;
-            wedge << QPointF(cx + reach * rx * std::cos(a), cy - reach * ry * std::sin(a));
+            corners << QPointF(cx + reach * rx * std::cos(a), cy - reach * ry * std::sin(a));
         }
-        // The same wedges come back frame after frame of an animation (the
-        // ripple tank's wave fronts), so their regions are kept: a few
-        // hundred, the lot dropped when full.
-        thread_local QHash<QByteArray, QRegion> regions;
-        const QPolygon corners = wedge.toPolygon();
-        const QByteArray key(reinterpret_cast<const char *>(corners.constData()),
-                             qsizetype(corners.size() * sizeof(QPoint)));
-        auto region = regions.constFind(key);
-        if (region == regions.constEnd()) {
-            if (regions.size() >= 512) {
-                regions.clear();
-            }
-            region = regions.insert(key, QRegion(corners));
+        return QRegion(corners.toPolygon());
+    };
+    const auto drawClipped = [&](QPainter &on) {
+        on.save();
+        if (span < 360.0) {
+            on.setClipRegion(wedge());
         }
-        p.setClipRegion(*region);
+        on.drawEllipse(left, top, right - left - 1, bottom - top - 1);
+        on.restore();
+    };
+    auto *image = !m_external && m_device->devType() == QInternal::Image ? static_cast<QImage *>(m_device) : nullptr;
+    if (!image || image->format() != QImage::Format_RGB32 || pen.mode != PenMode::Copy
+        || pen.style == PenStyle::Clear) {
+        drawClipped(p);
+        changed();
+        return;
     }
-    p.drawEllipse(left, top, right - left - 1, bottom - top - 1);
-    p.restore();
+    // The same arcs come back frame after frame of an animation (the ripple
+    // tank's wave fronts, a whole wavelength of frames apart), so the pixels
+    // an arc covers on a surface of this size are found once, by drawing it in
+    // white on black, and then set directly. A few thousand are kept, the lot
+    // dropped when full.
+    const std::array<int, 13> key{left,
+                                  top,
+                                  right,
+                                  bottom,
+                                  x3,
+                                  y3,
+                                  x4,
+                                  y4,
+                                  device.width(),
+                                  device.height(),
+                                  pen.width,
+                                  int(pen.style),
+                                  int(p.pen().capStyle())};
+    thread_local QHash<QByteArray, std::vector<QPoint>> arcs;
+    const QByteArray id(reinterpret_cast<const char *>(key.data()), qsizetype(sizeof key));
+    auto pixels = arcs.constFind(id);
+    if (pixels == arcs.constEnd()) {
+        if (arcs.size() >= 4096) {
+            arcs.clear();
+        }
+        QImage mask(device, QImage::Format_RGB32);
+        mask.fill(Qt::black);
+        QPainter white(&mask);
+        QPen outline = p.pen();
+        outline.setColor(Qt::white);
+        white.setPen(outline);
+        white.setBrush(Qt::NoBrush);
+        drawClipped(white);
+        white.end();
+        std::vector<QPoint> found;
+        const QRect box
+            = QRect(left, top, right - left, bottom - top).adjusted(-pen.width, -pen.width, pen.width, pen.width)
+              & mask.rect();
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+            for (int x = box.left(); x <= box.right(); ++x) {
+                if (qRed(line[x]) != 0) {
+                    found.emplace_back(x, y);
+                }
+            }
+        }
+        pixels = arcs.insert(id, std::move(found));
+    }
+    const QRgb colour = Palette::shown(pen.color).rgb();
+    for (const QPoint &at : *pixels) {
+        reinterpret_cast<QRgb *>(image->scanLine(at.y()))[at.x()] = colour;
+    }
     changed();
 }
 
