@@ -292,7 +292,7 @@ QPainter &ChartPainter::painter()
 Chart::Chart(QWidget *parent)
     : QWidget(parent)
     , m_plot(new PlotWidget(this))
-    , m_refresh(this, [this] { m_plot->replot(QCustomPlot::rpQueuedReplot); })
+    , m_refresh(this, [this] { showChanges(); })
 {
     ScreenReader::markAsPicture(this);
     // The plot fills the chart (no margins), and paints all of it.
@@ -321,6 +321,8 @@ Chart::Chart(QWidget *parent)
     m_plot->setPlottingHint(QCP::phFastPolylines, true);
     connect(m_plot, &QCustomPlot::afterReplot, this, [this] {
         m_refresh.shown();
+        m_changedAll = false; // whatever changed has been drawn
+        m_changedMoving = false;
         m_crosshair.reset();
         Q_EMIT afterDraw();
     });
@@ -623,7 +625,12 @@ void Chart::setPoint(int series, int index, double x, double y)
         points->remove(it->key);
         points->add(QCPGraphData(x, y));
     }
-    queueReplot();
+    if (m_moving && m_plot->graphAt(series)->layer() == m_moving) {
+        m_changedMoving = true;
+        m_refresh.request();
+    } else {
+        queueReplot();
+    }
 }
 
 double Chart::maxY(int series) const
@@ -702,7 +709,30 @@ void Chart::queueReplot()
 {
     // An animation changes the chart every few milliseconds; the screen shows
     // at most one redraw per display refresh.
+    m_changedAll = true;
     m_refresh.request();
+}
+
+void Chart::showChanges()
+{
+    if (m_changedAll || !m_moving) {
+        m_plot->replot(QCustomPlot::rpQueuedReplot);
+    } else if (m_changedMoving) {
+        m_moving->replot(); // the whole chart again if its buffers are out of date
+        m_refresh.shown();
+        m_changedMoving = false;
+    }
+}
+
+void Chart::setSeriesMoving(int series)
+{
+    if (!m_moving) {
+        m_plot->addLayer(QStringLiteral("moving"), m_plot->layer(QStringLiteral("overlay")), QCustomPlot::limAbove);
+        m_moving = m_plot->layer(QStringLiteral("moving"));
+        m_moving->setMode(QCPLayer::lmBuffered);
+    }
+    m_plot->graphAt(series)->setLayer(m_moving);
+    queueReplot();
 }
 
 void Chart::replotNow()

@@ -13,6 +13,7 @@
 
 class PlotWidget;
 class QCPAxisTicker;
+class QCPLayer;
 class QCPTextElement;
 class QPaintDevice;
 class QPainter;
@@ -88,6 +89,10 @@ public:
     int count(int series) const;
     QPointF point(int series, int index) const;
     void setPoint(int series, int index, double x, double y);
+    // Draws a series that an animation moves while the rest of the chart
+    // stays (a present-state point) on a layer of its own above the chart:
+    // moving it then redraws that layer alone, not the whole chart.
+    void setSeriesMoving(int series);
     // The largest y of a series; 0 for an empty one.
     double maxY(int series) const;
 
@@ -139,6 +144,9 @@ private:
     };
     void applyRanges();
     void queueReplot();
+    // Shows what changed since the last showing: the moving layer alone when
+    // nothing else changed.
+    void showChanges();
     AxisSetting &setting(Axis axis) { return axis == Axis::Bottom ? m_bottom : m_left; }
 
     PlotWidget *m_plot;
@@ -149,6 +157,9 @@ private:
     qreal m_zoom = 1;
     QFont m_pixelFont;
     RefreshPacer m_refresh;
+    QCPLayer *m_moving = nullptr;
+    bool m_changedAll = false;
+    bool m_changedMoving = false;
     // Line widths at 100%, as set: 0 for a cosmetic line.
     struct LineWidths
     {

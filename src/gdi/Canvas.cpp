@@ -253,7 +253,7 @@ void Canvas::polygon(std::span<const QPoint> points)
     // Qt's one-pixel outline can leave out the pixel of a sharp vertex, which
     // GDI always paints. (An XOR outline keeps Qt's pixels, as painting a
     // vertex twice would take it away again.)
-    if (pen.style == PenStyle::Solid && pen.width <= 1 && pen.mode == PenMode::Copy) {
+    if (pen.style == PenStyle::Solid && pen.width <= 1 && pen.mode == PenMode::Copy && !setPixels(points)) {
         p.drawPoints(points.data(), int(points.size())); // one call: a wave has hundreds of vertices
     }
     changed();
@@ -347,9 +347,8 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
         on.drawEllipse(left, top, right - left - 1, bottom - top - 1);
         on.restore();
     };
-    auto *image = !m_external && m_device->devType() == QInternal::Image ? static_cast<QImage *>(m_device) : nullptr;
-    if (!image || image->format() != QImage::Format_RGB32 || pen.mode != PenMode::Copy
-        || pen.style == PenStyle::Clear) {
+    // (An XOR arc would need the pixels it paints an odd number of times.)
+    if (!ownImage() || pen.mode != PenMode::Copy || pen.style == PenStyle::Clear) {
         drawClipped(p);
         changed();
         return;
@@ -402,11 +401,34 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
         }
         pixels = arcs.insert(id, std::move(found));
     }
-    const QRgb colour = Palette::shown(pen.color).rgb();
-    for (const QPoint &at : *pixels) {
-        reinterpret_cast<QRgb *>(image->scanLine(at.y()))[at.x()] = colour;
-    }
+    setPixels(*pixels);
     changed();
+}
+
+QImage *Canvas::ownImage() const
+{
+    if (m_external || m_device->devType() != QInternal::Image) {
+        return nullptr;
+    }
+    auto *image = static_cast<QImage *>(m_device);
+    return image->format() == QImage::Format_RGB32 ? image : nullptr;
+}
+
+bool Canvas::setPixels(std::span<const QPoint> pixels)
+{
+    QImage *image = ownImage();
+    if (!image) {
+        return false;
+    }
+    painter(); // painting begun: the picture's pixels are its own
+    const QRgb colour = Palette::shown(pen.color).rgb();
+    const QRect bounds = image->rect();
+    for (const QPoint &at : pixels) {
+        if (bounds.contains(at)) {
+            reinterpret_cast<QRgb *>(image->scanLine(at.y()))[at.x()] = colour;
+        }
+    }
+    return true;
 }
 
 void Canvas::fillRect(const Rect &r)

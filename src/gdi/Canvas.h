@@ -142,6 +142,12 @@ private:
     void applyBrush();
     void segment(QPoint from, QPoint to);
     void changed();
+    // The picture this canvas paints where it is one of the program's own
+    // (no printer's painter), whose pixels may be set directly.
+    QImage *ownImage() const;
+    // Sets pixels to the pen's colour straight in that picture, as a copying
+    // pen paints them; returns false (and sets nothing) where there is none.
+    bool setPixels(std::span<const QPoint> pixels);
 
     QPaintDevice *m_device;
     std::unique_ptr<QPainter> m_painter;

@@ -65,6 +65,7 @@ SHMPage::SHMPage(Session &session, QWidget *parent)
                                "out. Right button to pan graph"));
     m_series4 = m_chart->addSeries(Chart::SeriesKind::FastLine, QColor(255, 0, 0), tr("displacement"));
     m_series7 = m_chart->addSeries(Chart::SeriesKind::Point, QColor(0, 128, 0), tr("present state"));
+    m_chart->setSeriesMoving(m_series7);
 
     for (QScrollBar *bar : {m_mass, m_stiff, m_damp}) {
         connect(bar, &QScrollBar::valueChanged, this, &SHMPage::UpdateSHMgraph);

@@ -231,6 +231,33 @@ private Q_SLOTS:
         QVERIFY(!f.chart.crosshair());
     }
 
+    // A moving series (an animation's present point) is redrawn on its own:
+    // the chart is not drawn again, yet the point shows where it now is.
+    void movingSeriesIsRedrawnAlone()
+    {
+        Fixture f;
+        f.chart.setSeriesMoving(f.points);
+        f.chart.replotNow();
+        const auto at = [&f](double x, double y) {
+            const QRect r = f.chart.plotRect();
+            const auto [x0, x1] = f.chart.axisRange(Chart::Axis::Bottom);
+            const auto [y0, y1] = f.chart.axisRange(Chart::Axis::Left);
+            return QPoint(r.left() + qRound((x - x0) / (x1 - x0) * r.width()),
+                          r.bottom() - qRound((y - y0) / (y1 - y0) * r.height()));
+        };
+        const auto green = [&f](QPoint p) { return QColor(f.plot()->grab().toImage().pixel(p)) == QColor(Qt::green); };
+        QVERIFY(green(at(3, 1)));
+        QSignalSpy drawn(&f.chart, &Chart::afterDraw);
+        f.chart.setPoint(f.points, 0, 7, 8);
+        QTRY_VERIFY(green(at(7, 8)));
+        QVERIFY(!green(at(3, 1)));
+        QCOMPARE(drawn.size(), 0);
+        // Anything else changed draws the whole chart again, the point with it.
+        f.chart.add(f.line, 11, 6);
+        QTRY_COMPARE(drawn.size(), 1);
+        QVERIFY(green(at(7, 8)));
+    }
+
     void copyPutsSvgAndBitmapOnTheClipboard()
     {
         Fixture f;
