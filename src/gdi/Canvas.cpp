@@ -347,17 +347,18 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
         on.drawEllipse(left, top, right - left - 1, bottom - top - 1);
         on.restore();
     };
-    // (An XOR arc would need the pixels it paints an odd number of times.)
+    // The same arcs come back frame after frame of an animation (the ripple
+    // tank's wave fronts, a whole wavelength of frames apart), so on the
+    // program's own pictures the pixels an arc covers on a surface of this
+    // size are found once, by drawing it in white on black, and then set
+    // directly. A few thousand are kept, the lot dropped when full. (An XOR
+    // arc is drawn as it comes: it inverts the pixels it paints an odd number
+    // of times, which a set of pixels does not record.)
     if (!ownImage() || pen.mode != PenMode::Copy || pen.style == PenStyle::Clear) {
         drawClipped(p);
         changed();
         return;
     }
-    // The same arcs come back frame after frame of an animation (the ripple
-    // tank's wave fronts, a whole wavelength of frames apart), so the pixels
-    // an arc covers on a surface of this size are found once, by drawing it in
-    // white on black, and then set directly. A few thousand are kept, the lot
-    // dropped when full.
     const std::array<int, 13> key{left,
                                   top,
                                   right,

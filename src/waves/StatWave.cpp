@@ -4,10 +4,13 @@
 #include "gdi/Palette.h"
 
 #include <QCoreApplication>
+#include <QImage>
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <tuple>
 
 namespace StatWave {
 
@@ -34,6 +37,20 @@ void grid(Gdi::Canvas &c, int height, int lastRow)
     }
     c.pen.color = Grey;
     line(c, 0, height / 2, 360, height / 2);
+}
+
+// The grid is the same in every frame of an animation: drawn once for each
+// picture height (and colour set) and copied as every frame's background.
+const QImage &gridBackground(int height, int lastRow)
+{
+    thread_local std::map<std::tuple<int, int, bool>, QImage> grids;
+    QImage &image = grids[{height, lastRow, Palette::projectorColours()}];
+    if (image.isNull()) {
+        Gdi::Bitmap bitmap(360, height);
+        grid(bitmap.canvas(), height, lastRow);
+        image = bitmap.image();
+    }
+    return image;
 }
 
 template<typename Y>
@@ -83,7 +100,7 @@ void DrawTravellingWaves(Gdi::Canvas &target, int n, int phase)
 {
     Gdi::Bitmap bitmap(360, 80);
     Gdi::Canvas &c = bitmap.canvas();
-    grid(c, 80, 80);
+    c.draw(0, 0, gridBackground(80, 80));
     // Red moves toward smaller x as the phase grows, blue toward larger x.
     // Red is drawn three pixels wide under the one-pixel blue, so that where
     // the two waves coincide (at the start, say) both still show.
@@ -98,7 +115,7 @@ void DrawStandingWave(Gdi::Canvas &target, int n, int phase)
 {
     Gdi::Bitmap bitmap(360, 160);
     Gdi::Canvas &c = bitmap.canvas();
-    grid(c, 160, 180);
+    c.draw(0, 0, gridBackground(160, 180));
     curve(c, QColor(0, 128, 0), [n, phase](int i) { return standingY(n, phase, i); });
     c.drawEdgeSunken({0, 0, 360, 160});
     target.draw(0, 0, bitmap.image());

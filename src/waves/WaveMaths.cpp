@@ -1,12 +1,15 @@
 #include "waves/WaveMaths.h"
 
 #include "gdi/GdiMath.h"
+#include "gdi/Palette.h"
 
 #include <QCoreApplication>
+#include <QImage>
 
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace WaveMaths {
 
@@ -48,6 +51,30 @@ void point(Gdi::Canvas &c, double angle, int theta, const QColor &colour)
     c.ellipse(curveX - 4, 96 - sy, curveX + 4, 104 - sy);
 }
 
+// The circle, the axes and both curves depend on the phase alone, which
+// stays while the angle is animated: they are drawn once for a phase (and
+// colour set) and copied as every frame's background.
+const QImage &background(int psi)
+{
+    thread_local QImage image;
+    thread_local std::pair<int, bool> drawnFor{0, false};
+    const std::pair<int, bool> wanted{psi, Palette::projectorColours()};
+    if (image.isNull() || drawnFor != wanted) {
+        Gdi::Bitmap bitmap(400, 200);
+        Gdi::Canvas &c = bitmap.canvas();
+        c.ellipse(10, 10, 190, 190);
+        c.moveTo(0, 100);
+        c.lineTo(400, 100);
+        c.moveTo(200, 0);
+        c.lineTo(200, 200);
+        sineCurve(c, 0);
+        sineCurve(c, psi * Pi / 180);
+        image = bitmap.image();
+        drawnFor = wanted;
+    }
+    return image;
+}
+
 } // namespace
 
 QString angleText(int theta)
@@ -64,15 +91,9 @@ void DrawAuxCircle(Gdi::Canvas &target, int theta, int psi)
 {
     Gdi::Bitmap bitmap(400, 200);
     Gdi::Canvas &c = bitmap.canvas();
-    c.ellipse(10, 10, 190, 190);
-    c.moveTo(0, 100);
-    c.lineTo(400, 100);
-    c.moveTo(200, 0);
-    c.lineTo(200, 200);
+    c.draw(0, 0, background(psi));
     const double thetaRad = theta * Pi / 180;
     const double psiRad = psi * Pi / 180;
-    sineCurve(c, 0);
-    sineCurve(c, psiRad);
     // The leading (yellow) point first; the red one covers it where they meet.
     point(c, thetaRad + psiRad, theta, QColor(255, 255, 0));
     point(c, thetaRad, theta, QColor(255, 0, 0));
