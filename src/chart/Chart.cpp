@@ -15,6 +15,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -83,6 +84,54 @@ private:
     std::function<QColor()> m_background;
 };
 
+// The buffer of the layer an animation redraws alone (a moving point). It
+// holds little, so only the part that holds something is cleared, and only
+// that part is blended over the chart when it is shown; `area` gives that
+// part, in the chart's pixels, once the layer has been drawn.
+class SparseBuffer final : public QCPAbstractPaintBuffer
+{
+public:
+    SparseBuffer(const QSize &size, double devicePixelRatio, std::function<QRect()> area)
+        : QCPAbstractPaintBuffer(size, devicePixelRatio)
+        , m_area(std::move(area))
+    {
+        SparseBuffer::reallocateBuffer();
+    }
+
+    QCPPainter *startPainting() override { return new QCPPainter(&m_image); }
+    void donePainting() override { m_used = m_area() & QRect(QPoint(0, 0), mSize); }
+    void draw(QCPPainter *painter) const override
+    {
+        if (!m_used.isEmpty()) {
+            const QRectF pixels(QPointF(m_used.topLeft()) * mDevicePixelRatio,
+                                QSizeF(m_used.size()) * mDevicePixelRatio);
+            painter->drawImage(QRectF(m_used), m_image, pixels);
+        }
+    }
+    void clear(const QColor &colour) override
+    {
+        QPainter p(&m_image);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(m_used, colour);
+        m_used = QRect();
+    }
+
+protected:
+    void reallocateBuffer() override
+    {
+        setInvalidated();
+        m_image = QImage(mSize * mDevicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+        m_image.setDevicePixelRatio(mDevicePixelRatio);
+        m_image.fill(Qt::transparent);
+        m_used = QRect();
+    }
+
+private:
+    QImage m_image;
+    QRect m_used;
+    std::function<QRect()> m_area;
+};
+
 } // namespace
 
 class PlotWidget : public QCustomPlot
@@ -94,7 +143,8 @@ public:
     {
         setInteractions(QCP::Interactions());
         setNoAntialiasingOnDrag(true);
-        ensureOpaqueBuffer();
+        // Before any replot sets its buffers up, they are the chart's own.
+        connect(this, &QCustomPlot::beforeReplot, this, &PlotWidget::ensureBuffers);
         // Every paint covers the whole chart (with the opaque buffer, or with
         // the background before the first replot), so nothing behind it need
         // be painted first.
@@ -114,7 +164,6 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QCustomPlot::showEvent(event);
-        ensureOpaqueBuffer();
         replot();
     }
 
@@ -206,7 +255,7 @@ protected:
 
     void paintEvent(QPaintEvent *event) override
     {
-        if (mPaintBuffers.isEmpty()) {
+        if (!hasOpaqueBuffer()) {
             QCustomPlot::paintEvent(event);
         } else {
             // The first buffer is opaque and covers the whole chart.
@@ -239,12 +288,50 @@ protected:
     }
 
 private:
-    void ensureOpaqueBuffer()
+    // The chart's paint buffers: an opaque one for the chart, and a sparse
+    // one for the moving layer when there is one (the last layer).
+    void ensureBuffers()
     {
-        if (mPaintBuffers.isEmpty()) {
+        // (QCustomPlot makes buffers of its own when it draws first.)
+        if (!hasOpaqueBuffer()) {
+            mPaintBuffers.clear();
             mPaintBuffers.append(QSharedPointer<QCPAbstractPaintBuffer>(new OpaqueBuffer(
                 viewport().size(), bufferDevicePixelRatio(), [this] { return mBackgroundBrush.color(); })));
         }
+        if (m_chart->m_moving
+            && (mPaintBuffers.size() < 2 || !dynamic_cast<SparseBuffer *>(mPaintBuffers.at(1).data()))) {
+            mPaintBuffers.resize(1);
+            mPaintBuffers.append(QSharedPointer<QCPAbstractPaintBuffer>(
+                new SparseBuffer(viewport().size(), bufferDevicePixelRatio(), [this] { return movingArea(); })));
+        }
+    }
+
+    bool hasOpaqueBuffer() const
+    {
+        return !mPaintBuffers.isEmpty() && dynamic_cast<OpaqueBuffer *>(mPaintBuffers.first().data());
+    }
+
+    // Where the moving layer's points lie, each with its marker's room.
+    QRect movingArea() const
+    {
+        QRect area;
+        for (int i = 0; i < graphCount(); ++i) {
+            const QCPGraph *g = graph(i);
+            if (g->layer() != m_chart->m_moving) {
+                continue;
+            }
+            if (g->lineStyle() != QCPGraph::lsNone) {
+                return rect(); // a line may cross the whole chart
+            }
+            const int room = int(std::ceil(g->scatterStyle().size() / 2 + g->pen().widthF())) + 2;
+            for (const QCPGraphData &d : *g->data()) {
+                const QPointF at(xAxis->coordToPixel(d.key), yAxis->coordToPixel(d.value));
+                if (std::isfinite(at.x()) && std::isfinite(at.y())) {
+                    area |= QRect(at.toPoint(), QSize()).adjusted(-room, -room, room, room);
+                }
+            }
+        }
+        return area;
     }
 
     void zoomTo(const QRect &pixels)

@@ -252,6 +252,8 @@ private Q_SLOTS:
         QTRY_VERIFY(green(at(7, 8)));
         QVERIFY(!green(at(3, 1)));
         QCOMPARE(drawn.size(), 0);
+        // The chart under the layer is shown as it was, its background too.
+        QCOMPARE(QColor(f.plot()->grab().toImage().pixel(1, 1)), f.chart.backgroundColor());
         // Anything else changed draws the whole chart again, the point with it.
         f.chart.add(f.line, 11, 6);
         QTRY_COMPARE(drawn.size(), 1);
