@@ -50,39 +50,46 @@ QPoint lastPixelBefore(QPoint from, QPoint to)
     return {from.x() + roundHalfEven(dx * t), from.y() + roundHalfEven(dy * t)};
 }
 
-// Draws a thick round-capped segment between whole pixels. Its pixels are
-// the same wherever it lies (rasterizing a stroke moved by whole pixels moves
-// every pixel with it), so each direction, width and colour is rasterized
-// once and then stamped: a wave drawn three pixels wide has 180 segments in
-// every frame of its animation, and only a few dozen different ones.
-void stampSegment(QPainter &p, QPoint from, QPoint to)
+// The pixels a segment from (0, 0) to `d` paints with `pen`, found once by
+// drawing it. A segment between whole pixels paints the same pixels wherever
+// it lies (drawing moved by whole pixels moves every pixel with it; a
+// one-pixel line only while both its ends are on the picture, as the edges
+// clip it to a different line), and a wave drawn as a polyline has a few
+// dozen different segments among its hundreds.
+const std::vector<QPoint> &segmentPixels(const QPen &pen, QPoint d)
 {
-    const QPoint d = to - from;
-    const QPen &pen = p.pen();
     const int pad = int(std::ceil(pen.widthF())) + 1;
-    constexpr int Longest = 256;
-    if (std::abs(d.x()) > Longest || std::abs(d.y()) > Longest || pad > 32) {
-        p.drawLine(from, to);
-        return;
-    }
-    const quint64 key = quint64(d.x() + Longest) | quint64(d.y() + Longest) << 10 | quint64(pad) << 20
-                        | quint64(pen.color().rgb() & 0xffffff) << 32;
-    thread_local QHash<quint64, QImage> stamps;
-    auto stamp = stamps.constFind(key);
-    const QPoint origin(pad + std::max(0, -d.x()), pad + std::max(0, -d.y()));
-    if (stamp == stamps.constEnd()) {
-        if (stamps.size() >= 1024) {
-            stamps.clear();
+    const quint64 key = quint64(d.x() + 512) | quint64(d.y() + 512) << 11 | quint64(pad) << 22
+                        | quint64(pen.capStyle()) << 32;
+    thread_local QHash<quint64, std::vector<QPoint>> segments;
+    auto found = segments.constFind(key);
+    if (found == segments.constEnd()) {
+        if (segments.size() >= 4096) {
+            segments.clear();
         }
         QImage image(std::abs(d.x()) + 2 * pad + 1, std::abs(d.y()) + 2 * pad + 1, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
+        const QPoint origin(pad + std::max(0, -d.x()), pad + std::max(0, -d.y()));
         QPainter stroke(&image);
         stroke.setPen(pen);
-        stroke.drawLine(origin, origin + d);
+        if (d.isNull()) {
+            stroke.drawPoint(origin);
+        } else {
+            stroke.drawLine(origin, origin + d);
+        }
         stroke.end();
-        stamp = stamps.insert(key, image);
+        std::vector<QPoint> pixels;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(line[x]) != 0) {
+                    pixels.emplace_back(QPoint(x, y) - origin);
+                }
+            }
+        }
+        found = segments.insert(key, std::move(pixels));
     }
-    p.drawImage(from - origin, *stamp);
+    return *found;
 }
 
 } // namespace
@@ -195,9 +202,13 @@ void Canvas::segment(QPoint from, QPoint to)
         return;
     }
     QPainter &p = painter();
+    // On the program's own pictures a solid copying pen's segments are set
+    // from their pixels found once (see segmentPixels).
+    QImage *own = pen.style == PenStyle::Solid && pen.mode == PenMode::Copy ? ownImage() : nullptr;
+    const auto short_ = [](QPoint d) { return std::abs(d.x()) <= 500 && std::abs(d.y()) <= 500; };
     if (pen.width > 1) {
-        if (pen.style == PenStyle::Solid && pen.mode == PenMode::Copy && p.transform().type() == QTransform::TxNone) {
-            stampSegment(p, from, to);
+        if (own && short_(to - from)) {
+            setPixels(segmentPixels(p.pen(), to - from), from);
         } else {
             p.drawLine(from, to);
         }
@@ -206,7 +217,9 @@ void Canvas::segment(QPoint from, QPoint to)
         p.drawLine(from, to);
     } else {
         const QPoint last = lastPixelBefore(from, to);
-        if (last == from) {
+        if (own && short_(last - from) && own->rect().contains(from) && own->rect().contains(last)) {
+            setPixels(segmentPixels(p.pen(), last - from), from);
+        } else if (last == from) {
             p.drawPoint(from);
         } else {
             p.drawLine(from, last);
@@ -415,7 +428,7 @@ QImage *Canvas::ownImage() const
     return image->format() == QImage::Format_RGB32 ? image : nullptr;
 }
 
-bool Canvas::setPixels(std::span<const QPoint> pixels)
+bool Canvas::setPixels(std::span<const QPoint> pixels, QPoint offset)
 {
     QImage *image = ownImage();
     if (!image) {
@@ -424,7 +437,8 @@ bool Canvas::setPixels(std::span<const QPoint> pixels)
     painter(); // painting begun: the picture's pixels are its own
     const QRgb colour = Palette::shown(pen.color).rgb();
     const QRect bounds = image->rect();
-    for (const QPoint &at : pixels) {
+    for (const QPoint &pixel : pixels) {
+        const QPoint at = pixel + offset;
         if (bounds.contains(at)) {
             reinterpret_cast<QRgb *>(image->scanLine(at.y()))[at.x()] = colour;
         }

@@ -145,9 +145,10 @@ private:
     // The picture this canvas paints where it is one of the program's own
     // (no printer's painter), whose pixels may be set directly.
     QImage *ownImage() const;
-    // Sets pixels to the pen's colour straight in that picture, as a copying
-    // pen paints them; returns false (and sets nothing) where there is none.
-    bool setPixels(std::span<const QPoint> pixels);
+    // Sets pixels (moved by `offset`) to the pen's colour straight in that
+    // picture, as a copying pen paints them; returns false (and sets
+    // nothing) where there is none.
+    bool setPixels(std::span<const QPoint> pixels, QPoint offset = {});
 
     QPaintDevice *m_device;
     std::unique_ptr<QPainter> m_painter;
