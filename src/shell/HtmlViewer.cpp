@@ -104,8 +104,7 @@ bool HtmlViewer::loadFile(const QString &path, QString *error)
         }
         return false;
     }
-    // Read no more than the cap even if the file grew since it was checked.
-    const QByteArray bytes = file.read(PageSafety::MaxPageBytes);
+    const QByteArray bytes = PageSafety::readCapped(file, PageSafety::MaxPageBytes);
     // Pages are plain HTML in Latin-1 or UTF-8; a page that declares no charset
     // is taken as UTF-8 when it decodes cleanly, else as Latin-1.
     QString html = QString::fromUtf8(bytes);
@@ -164,7 +163,7 @@ QVariant HtmlViewer::loadResource(int type, const QUrl &name)
                                                                     : PageSafety::MaxPageBytes;
             QFile file(PageSafety::checkedFile(resolvePath(inLanguage(absolute.toLocalFile())), m_root, cap, nullptr));
             if (!file.fileName().isEmpty() && file.open(QIODevice::ReadOnly)) {
-                return file.read(cap);
+                return PageSafety::readCapped(file, cap);
             }
             return {};
         }

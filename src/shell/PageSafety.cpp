@@ -1,7 +1,10 @@
 #include "shell/PageSafety.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -44,6 +47,13 @@ QString checkedFile(const QString &path, const QString &root, qint64 maxBytes, Q
         return refuse(tr("Cannot open \"%1\": the file is larger than %2 MB.").arg(shown).arg(maxBytes >> 20));
     }
     return canonical;
+}
+
+QByteArray readCapped(QFileDevice &file, qint64 maxBytes)
+{
+    // A file that grows between size() and read() is cut at what size() said;
+    // the cap still bounds it.
+    return file.read(std::clamp<qint64>(file.size(), 0, maxBytes));
 }
 
 int tableDepth(const QString &html)
