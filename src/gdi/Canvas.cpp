@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -87,7 +88,7 @@ const std::vector<QPoint> &segmentPixels(const QPen &pen, QPoint d)
                 }
             }
         }
-        found = segments.insert(key, std::move(pixels));
+        found = segments.emplace(key, std::move(pixels));
     }
     return *found;
 }
@@ -362,11 +363,13 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
     };
     // The same arcs come back frame after frame of an animation (the ripple
     // tank's wave fronts, a whole wavelength of frames apart), so on the
-    // program's own pictures the pixels an arc covers on a surface of this
-    // size are found once, by drawing it in white on black, and then set
-    // directly. A few thousand are kept, the lot dropped when full. (An XOR
-    // arc is drawn as it comes: it inverts the pixels it paints an odd number
-    // of times, which a set of pixels does not record.)
+    // program's own pictures an arc seen a second time on a surface of this
+    // size has its pixels found, by drawing it in white on black, and from
+    // then on set directly. An arc seen once is drawn as it comes: a setting
+    // changed by hand draws each arc only once. A few thousand are kept, the
+    // lot dropped when full. (An XOR arc is always drawn as it comes: it
+    // inverts the pixels it paints an odd number of times, which a set of
+    // pixels does not record.)
     if (!ownImage() || pen.mode != PenMode::Copy || pen.style == PenStyle::Clear) {
         drawClipped(p);
         changed();
@@ -385,15 +388,32 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
                                   pen.width,
                                   int(pen.style),
                                   int(p.pen().capStyle())};
+    constexpr qsizetype kept = 4096;
     thread_local QHash<QByteArray, std::vector<QPoint>> arcs;
+    thread_local QSet<QByteArray> seenOnce;
     const QByteArray id(reinterpret_cast<const char *>(key.data()), qsizetype(sizeof key));
     auto pixels = arcs.constFind(id);
     if (pixels == arcs.constEnd()) {
-        if (arcs.size() >= 4096) {
+        if (seenOnce.size() >= kept) {
+            seenOnce.clear();
+        }
+        if (!seenOnce.contains(id)) {
+            seenOnce.insert(id);
+            drawClipped(p);
+            changed();
+            return;
+        }
+        seenOnce.remove(id);
+        if (arcs.size() >= kept) {
             arcs.clear();
         }
-        QImage mask(device, QImage::Format_RGB32);
-        mask.fill(Qt::black);
+        // One black mask per thread, of the surface's size; only the arc's
+        // box is painted, so only the box is cleared again after the scan.
+        thread_local QImage mask;
+        if (mask.size() != device) {
+            mask = QImage(device, QImage::Format_RGB32);
+            mask.fill(Qt::black);
+        }
         QPainter white(&mask);
         QPen outline = p.pen();
         outline.setColor(Qt::white);
@@ -406,14 +426,15 @@ void Canvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x
             = QRect(left, top, right - left, bottom - top).adjusted(-pen.width, -pen.width, pen.width, pen.width)
               & mask.rect();
         for (int y = box.top(); y <= box.bottom(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+            auto *line = reinterpret_cast<QRgb *>(mask.scanLine(y));
             for (int x = box.left(); x <= box.right(); ++x) {
                 if (qRed(line[x]) != 0) {
                     found.emplace_back(x, y);
+                    line[x] = qRgb(0, 0, 0);
                 }
             }
         }
-        pixels = arcs.insert(id, std::move(found));
+        pixels = arcs.emplace(id, std::move(found));
     }
     setPixels(*pixels);
     changed();
