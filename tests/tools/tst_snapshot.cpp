@@ -194,6 +194,26 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QStringLiteral("caption=Waves [damped SHM]\n"));
     }
+
+    // The ripple tank's animation runs until stopped, inside its start click:
+    // the script goes on while it runs, the waves move during a wait, a bad
+    // action still exits 2, and the end of the script stops the animation.
+    void scriptGoesOnWhileAnAnimationRuns()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.png"));
+        const QString later = dir.filePath(QStringLiteral("later.png"));
+        const Run r = snap({QStringLiteral("--topic"), QStringLiteral("12"), QStringLiteral("--click"),
+                            QStringLiteral("rpStartBtn"), QStringLiteral("--wait"), QStringLiteral("200"),
+                            QStringLiteral("--grab"), QStringLiteral("Rippic=") + first, QStringLiteral("--wait"),
+                            QStringLiteral("200"), QStringLiteral("--grab"), QStringLiteral("Rippic=") + later});
+        QCOMPARE(r.code, 0);
+        QVERIFY(QImage(first) != QImage(later));
+        const Run bad = snap({QStringLiteral("--topic"), QStringLiteral("12"), QStringLiteral("--click"),
+                              QStringLiteral("rpStartBtn"), QStringLiteral("--click"), QStringLiteral("NoSuchButton")});
+        QCOMPARE(bad.code, 2);
+        QVERIFY2(bad.err.contains(QStringLiteral("no control named")), qPrintable(bad.err));
+    }
 };
 
 QTEST_MAIN(TestSnapshot)

@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -36,6 +37,10 @@
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
 
 namespace Snapshot {
 
@@ -284,9 +289,6 @@ void grab(TMainFrm &window, const QString &value, bool asShown)
 {
     const auto [name, file] = splitAssign(value);
     QWidget *w = findWidget(window, name);
-    // Pictures and charts show a change at the next display refresh at the
-    // latest: wait two refreshes, as a person looking would.
-    QTest::qWait(40);
     QImage image;
     auto *box = qobject_cast<PaintBox *>(w);
     if (box && !asShown) {
@@ -497,7 +499,7 @@ std::optional<Script> parse(const QStringList &arguments, QString *error)
             *error = QStringLiteral("'%1' needs a value").arg(name);
             return std::nullopt;
         }
-        const QString value = arguments[++i];
+        const QString &value = arguments[++i];
         if (name == QLatin1String("--screen")) {
             const auto size = parsePoint(value);
             if (!size || size->x() < 320 || size->y() < 240) {
@@ -512,68 +514,178 @@ std::optional<Script> parse(const QStringList &arguments, QString *error)
     return script;
 }
 
-int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &err)
+void perform(TMainFrm &window, const Script &script, const Action &action, QTextStream &out)
 {
-    try {
+    if (action.name == QLatin1String("--topic")) {
+        const int topic = toInt(action.value, QStringLiteral("--topic"));
+        if (!Topics::isTopic(topic)) {
+            throw Failure{QStringLiteral("topic %1 is outside 1..16").arg(topic)};
+        }
+        window.DoTopicChange(window.topicAction(topic));
+    } else if (action.name == QLatin1String("--set")) {
+        const auto [name, value] = splitAssign(action.value);
+        setControl(window, name, value);
+    } else if (action.name == QLatin1String("--menu")) {
+        triggerMenu(window, action.value);
+    } else if (action.name == QLatin1String("--grab") || action.name == QLatin1String("--grab-screen")) {
+        grab(window, action.value, action.name == QLatin1String("--grab-screen"));
+    } else if (action.name == QLatin1String("--controls")) {
+        listControls(window, out);
+    } else if (action.name == QLatin1String("--clipboard")) {
+        QSaveFile file(action.value);
+        if (!file.open(QIODevice::WriteOnly) || file.write(QGuiApplication::clipboard()->text().toUtf8()) < 0
+            || !file.commit()) {
+            throw Failure{QStringLiteral("cannot write '%1'").arg(action.value)};
+        }
+    } else if (action.name == QLatin1String("--zoom")) {
+        const int percent = toInt(action.value, QStringLiteral("--zoom"));
+        if (!Zoom::isStep(percent)) {
+            throw Failure{QStringLiteral("zoom %1 is not one of the View menu's steps").arg(percent)};
+        }
+        window.setPageZoom(percent);
+    } else if (action.name == QLatin1String("--maximize")) {
+        // As a window manager maximises: the work area of the screen laid out for.
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
         settle(window);
-        for (const Action &action : script.actions) {
-            if (action.name == QLatin1String("--topic")) {
-                const int topic = toInt(action.value, QStringLiteral("--topic"));
-                if (!Topics::isTopic(topic)) {
-                    throw Failure{QStringLiteral("topic %1 is outside 1..16").arg(topic)};
-                }
-                window.DoTopicChange(window.topicAction(topic));
-            } else if (action.name == QLatin1String("--set")) {
-                const auto [name, value] = splitAssign(action.value);
-                setControl(window, name, value);
-            } else if (action.name == QLatin1String("--menu")) {
-                triggerMenu(window, action.value);
-            } else if (action.name == QLatin1String("--grab") || action.name == QLatin1String("--grab-screen")) {
-                grab(window, action.value, action.name == QLatin1String("--grab-screen"));
-            } else if (action.name == QLatin1String("--controls")) {
-                listControls(window, out);
-            } else if (action.name == QLatin1String("--clipboard")) {
-                QSaveFile file(action.value);
-                if (!file.open(QIODevice::WriteOnly) || file.write(QGuiApplication::clipboard()->text().toUtf8()) < 0
-                    || !file.commit()) {
-                    throw Failure{QStringLiteral("cannot write '%1'").arg(action.value)};
-                }
-            } else if (action.name == QLatin1String("--wait")) {
+        window.setGeometry(QRect(QPoint(0, 0), script.screen - QSize(0, 40)));
+    } else if (action.name == QLatin1String("--text")) {
+        printText(window, action.value, out);
+    } else if (action.name == QLatin1String("--series")) {
+        dumpSeries(window, action.value);
+    } else if (action.name == QLatin1String("--link")) {
+        followLink(window, action.value);
+    } else if (action.name == QLatin1String("--pdf")) {
+        if (!action.value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+            throw Failure{QStringLiteral("'%1' is not a .pdf file name").arg(action.value)};
+        }
+        pdfFile = action.value;
+    } else {
+        mouse(window, action.name, action.value);
+    }
+}
+
+// Runs a script's actions in turn, each from the event loop. Starting an
+// endless animation (the ripple tank's, the waves') does not return until the
+// animation stops, as its loop runs inside the click; the script then goes on
+// from inside that loop, as a person goes on using the window while it
+// animates. Waits return to the loop, so an animation runs on meanwhile, and
+// at the script's end every animation is stopped so that the click returns.
+class Runner
+{
+public:
+    Runner(TMainFrm &window, const Script &script, QTextStream &out)
+        : m_window(window)
+        , m_script(script)
+        , m_out(out)
+    { }
+
+    // The first failure's message, or nothing when the whole script ran.
+    std::optional<QString> run()
+    {
+        settle(m_window);
+        QEventLoop loop;
+        m_quit = [&loop] { loop.quit(); };
+        next(0);
+        loop.exec();
+        return m_failure;
+    }
+
+private:
+    void next(int milliseconds)
+    {
+        QTimer::singleShot(milliseconds, &m_window, [this] { step(); });
+    }
+
+    void step()
+    {
+        if (m_next >= m_script.actions.size()) {
+            finish();
+            return;
+        }
+        const Action &action = m_script.actions[m_next++];
+        try {
+            if (action.name == QLatin1String("--wait")) {
                 // The event loop runs meanwhile, as while a person waits.
                 const int milliseconds = toInt(action.value, QStringLiteral("--wait"));
                 if (milliseconds < 0 || milliseconds > 600000) {
                     throw Failure{QStringLiteral("--wait takes 0 to 600000 milliseconds, not %1").arg(milliseconds)};
                 }
-                QTest::qWait(milliseconds);
-            } else if (action.name == QLatin1String("--zoom")) {
-                const int percent = toInt(action.value, QStringLiteral("--zoom"));
-                if (!Zoom::isStep(percent)) {
-                    throw Failure{QStringLiteral("zoom %1 is not one of the View menu's steps").arg(percent)};
-                }
-                window.setPageZoom(percent);
-            } else if (action.name == QLatin1String("--maximize")) {
-                // As a window manager maximises: the work area of the screen laid out for.
-                window.setWindowState(window.windowState() | Qt::WindowMaximized);
-                settle(window);
-                window.setGeometry(QRect(QPoint(0, 0), script.screen - QSize(0, 40)));
-            } else if (action.name == QLatin1String("--text")) {
-                printText(window, action.value, out);
-            } else if (action.name == QLatin1String("--series")) {
-                dumpSeries(window, action.value);
-            } else if (action.name == QLatin1String("--link")) {
-                followLink(window, action.value);
-            } else if (action.name == QLatin1String("--pdf")) {
-                if (!action.value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-                    throw Failure{QStringLiteral("'%1' is not a .pdf file name").arg(action.value)};
-                }
-                pdfFile = action.value;
+                next(milliseconds);
+            } else if (action.name == QLatin1String("--grab") || action.name == QLatin1String("--grab-screen")) {
+                // Pictures and charts show a change at the next display
+                // refresh at the latest: two refreshes, as a person looking.
+                QTimer::singleShot(40, &m_window, [this, &action] {
+                    attempt([&] { grab(m_window, action.value, action.name == QLatin1String("--grab-screen")); });
+                });
             } else {
-                mouse(window, action.name, action.value);
+                attempt([&] { perform(m_window, m_script, action, m_out); });
             }
-            settle(window);
+        } catch (const Failure &failure) {
+            fail(failure.message);
         }
-    } catch (const Failure &failure) {
-        err << "corvane-snap: " << failure.message << '\n';
+    }
+
+    // Performs an action and goes on with the next; when the action is still
+    // running an animation after a moment, goes on from inside its loop.
+    template<typename Perform>
+    void attempt(Perform perform)
+    {
+        auto handedOn = std::make_shared<bool>(false);
+        QTimer watcher;
+        watcher.setInterval(10);
+        QObject::connect(&watcher, &QTimer::timeout, &m_window, [this, &watcher, handedOn] {
+            if (m_window.session().isAnimating()) {
+                watcher.stop();
+                *handedOn = true;
+                next(0);
+            }
+        });
+        watcher.start();
+        try {
+            perform();
+        } catch (const Failure &failure) {
+            watcher.stop();
+            fail(failure.message);
+            return;
+        }
+        watcher.stop();
+        if (!*handedOn) {
+            settle(m_window);
+            next(0);
+        }
+    }
+
+    void fail(const QString &message)
+    {
+        if (!m_failure) {
+            m_failure = message;
+        }
+        m_next = m_script.actions.size();
+        next(0);
+    }
+
+    void finish()
+    {
+        // Only an animation's loop can still run below this call; stopping
+        // it lets its click return, then the script's own loop ends.
+        m_window.session().stopAnimations();
+        if (m_quit) {
+            std::exchange(m_quit, {})();
+        }
+    }
+
+    TMainFrm &m_window;
+    const Script &m_script;
+    QTextStream &m_out;
+    std::size_t m_next = 0;
+    std::optional<QString> m_failure;
+    std::function<void()> m_quit;
+};
+
+int run(TMainFrm &window, const Script &script, QTextStream &out, QTextStream &err)
+{
+    if (const auto failure = Runner(window, script, out).run()) {
+        err << "corvane-snap: " << *failure << '\n';
         return 2;
     }
     return 0;
