@@ -103,6 +103,35 @@ private Q_SLOTS:
         QTRY_VERIFY(window->currentPage().toString().endsWith(QStringLiteral("polarization.html")));
     }
 
+    // The translated help's index lists its own language's words, and a word
+    // opens the page in that language.
+    void translatedIndexSpeaksItsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("keyword");
+        QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("nulleff") << QStringLiteral("Nulleffekt");
+        QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("recuento de f")
+                            << QStringLiteral("recuento de fondo");
+    }
+    void translatedIndexSpeaksItsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, keyword);
+        QtHelpSystem help(QCoreApplication::applicationDirPath() + QStringLiteral("/help/%1/Vardel.qhc").arg(language));
+        help.searchPartialKey();
+        HelpWindow *window = help.window();
+        QHelpIndexModel *model = window->engine()->indexModel();
+        QTRY_VERIFY(model->rowCount() > 20);
+        window->indexFilter()->setText(typed);
+        QTRY_COMPARE(model->rowCount(), 1);
+        QCOMPARE(model->data(model->index(0, 0)).toString(), keyword);
+        QTest::keyClick(window->indexFilter(), Qt::Key_Return);
+        QTRY_VERIFY(window->currentPage().toString().endsWith(QStringLiteral("gamma.html")));
+        QVERIFY(window->browser()->toPlainText().contains(keyword, Qt::CaseInsensitive));
+    }
+
     // A link between help pages opens in the help window, with back, forward
     // and home as a help viewer has.
     void linksOpenInTheHelpWindow()
