@@ -39,7 +39,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace Snapshot {
@@ -614,11 +613,9 @@ private:
             } else if (action.name == QLatin1String("--grab") || action.name == QLatin1String("--grab-screen")) {
                 // Pictures and charts show a change at the next display
                 // refresh at the latest: two refreshes, as a person looking.
-                QTimer::singleShot(40, &m_window, [this, &action] {
-                    attempt([&] { grab(m_window, action.value, action.name == QLatin1String("--grab-screen")); });
-                });
+                QTimer::singleShot(40, &m_window, [this, &action] { attempt(action); });
             } else {
-                attempt([&] { perform(m_window, m_script, action, m_out); });
+                attempt(action);
             }
         } catch (const Failure &failure) {
             fail(failure.message);
@@ -627,29 +624,28 @@ private:
 
     // Performs an action and goes on with the next; when the action is still
     // running an animation after a moment, goes on from inside its loop.
-    template<typename Perform>
-    void attempt(Perform perform)
+    void attempt(const Action &action)
     {
-        auto handedOn = std::make_shared<bool>(false);
+        bool handedOn = false;
         QTimer watcher;
         watcher.setInterval(10);
-        QObject::connect(&watcher, &QTimer::timeout, &m_window, [this, &watcher, handedOn] {
+        QObject::connect(&watcher, &QTimer::timeout, &m_window, [this, &watcher, &handedOn] {
             if (m_window.session().isAnimating()) {
                 watcher.stop();
-                *handedOn = true;
+                handedOn = true;
                 next(0);
             }
         });
         watcher.start();
         try {
-            perform();
+            perform(m_window, m_script, action, m_out);
         } catch (const Failure &failure) {
             watcher.stop();
             fail(failure.message);
             return;
         }
         watcher.stop();
-        if (!*handedOn) {
+        if (!handedOn) {
             settle(m_window);
             next(0);
         }
