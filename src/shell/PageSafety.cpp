@@ -1,12 +1,12 @@
 #include "shell/PageSafety.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace PageSafety {
 
