@@ -458,10 +458,13 @@ bool Canvas::setPixels(std::span<const QPoint> pixels, QPoint offset)
     painter(); // painting begun: the picture's pixels are its own
     const QRgb colour = Palette::shown(pen.color).rgb();
     const QRect bounds = image->rect();
+    // One detach for the lot: scanLine() checks the image's sharing on every call.
+    uchar *bits = image->bits();
+    const qsizetype stride = image->bytesPerLine();
     for (const QPoint &pixel : pixels) {
         const QPoint at = pixel + offset;
         if (bounds.contains(at)) {
-            reinterpret_cast<QRgb *>(image->scanLine(at.y()))[at.x()] = colour;
+            reinterpret_cast<QRgb *>(bits + at.y() * stride)[at.x()] = colour;
         }
     }
     return true;
