@@ -5,10 +5,118 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
+
+namespace {
+
+// The image a raster painter writes into, when it writes into one.
+QImage *rasterImage(const QPainter &p)
+{
+    QPaintEngine *engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice()
+        || engine->paintDevice()->devType() != QInternal::Image) {
+        return nullptr;
+    }
+    return static_cast<QImage *>(engine->paintDevice());
+}
+
+// Writes `width` pixels of a row shown at `factor` pixels per source pixel:
+// `lead` pixels of the first source pixel (the block may start left of the
+// row), then whole blocks, then what of the last block fits.
+template<int Factor>
+void expandRow(const quint32 *source, quint32 *row, int width, int lead, int factor = Factor)
+{
+    quint32 *const end = row + width;
+    const int first = std::min(lead, width);
+    std::fill_n(row, first, *source++);
+    row += first;
+    while (end - row >= factor) {
+        if constexpr (Factor > 0) {
+            // A block's row as one store of 8 or 16 bytes.
+            std::array<quint32, Factor> block;
+            block.fill(*source);
+            std::memcpy(row, block.data(), sizeof block);
+        } else {
+            std::fill_n(row, factor, *source);
+        }
+        row += factor;
+        ++source;
+    }
+    if (row < end) { // (else `source` is past the row's last pixel)
+        std::fill(row, end, *source);
+    }
+}
+
+// Shows `surface` on `target` with each pixel an exact `factor` x `factor`
+// block, its top left at `origin` (device pixels), inside `clip` only. It
+// writes what the painter's own unsmoothed scaling would (device pixel x
+// shows surface pixel (x - origin.x) / factor) at the speed of a copy: a
+// block's colour is written once per row, with no division per pixel, and
+// the block's further rows are copies of its first. At 400% this is the bulk
+// of an animation's frame.
+void drawBlocks(const QImage &surface, int factor, QPoint origin, QImage &target, const QRegion &clip)
+{
+    const QRegion shown = clip.intersected(QRect(origin, surface.size() * factor) & target.rect());
+    for (const QRect &r : shown) {
+        const int firstColumn = (r.left() - origin.x()) / factor;
+        const int lead = origin.x() + (firstColumn + 1) * factor - r.left();
+        const auto bytes = size_t(r.width()) * sizeof(quint32);
+        const quint32 *blockTop = nullptr;
+        int blockRow = -1;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            quint32 *row = reinterpret_cast<quint32 *>(target.scanLine(y)) + r.left();
+            const int sourceRow = (y - origin.y()) / factor;
+            if (sourceRow == blockRow) {
+                std::memcpy(row, blockTop, bytes);
+                continue;
+            }
+            blockRow = sourceRow;
+            blockTop = row;
+            const quint32 *source = reinterpret_cast<const quint32 *>(surface.constScanLine(sourceRow)) + firstColumn;
+            switch (factor) {
+            case 2:
+                expandRow<2>(source, row, r.width(), lead);
+                break;
+            case 3:
+                expandRow<3>(source, row, r.width(), lead);
+                break;
+            case 4:
+                expandRow<4>(source, row, r.width(), lead);
+                break;
+            default:
+                expandRow<0>(source, row, r.width(), lead, factor);
+            }
+        }
+    }
+}
+
+// The block size when `p` can take the surface, shown at `zoom`, as exact
+// blocks written straight into its image, else 0: opaque pixels copied (no
+// opacity, blending or clip of the painter's own), a device transform that
+// only moves by whole pixels and scales evenly by a ratio that makes whole
+// blocks, and an image of 32-bit opaque-compatible pixels this painter alone
+// holds.
+int blockFactor(const QPainter &p, const QImage *target, const QImage &surface, qreal zoom)
+{
+    const QTransform &t = p.deviceTransform();
+    const qreal factor = t.m11() * zoom;
+    const bool fits = target && target->isDetached() && surface.format() == QImage::Format_RGB32
+                      && (target->format() == QImage::Format_RGB32
+                          || target->format() == QImage::Format_ARGB32_Premultiplied)
+                      && !p.hasClipping() && p.opacity() == 1
+                      && p.compositionMode() == QPainter::CompositionMode_SourceOver && t.type() <= QTransform::TxScale
+                      && t.m22() == t.m11() && t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy())
+                      && factor >= 2 && std::abs(factor - std::round(factor)) <= 1e-9;
+    return fits ? int(std::round(factor)) : 0;
+}
+
+} // namespace
 
 PaintBox::PaintBox(QWidget *parent)
     : QWidget(parent)
@@ -130,7 +238,13 @@ void PaintBox::paintEvent(QPaintEvent *)
     // strokes uneven, so the picture is scaled smoothly instead.
     const qreal scale = devicePixelRatioF() * m_zoom;
     p.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(scale - std::round(scale)) > 1e-9);
-    if (m_zoom == 1) {
+    QImage *target = rasterImage(p);
+    if (const int factor = blockFactor(p, target, m_surface, m_zoom)) {
+        const QTransform &t = p.deviceTransform();
+        const QRegion systemClip = p.paintEngine()->systemClip();
+        drawBlocks(m_surface, factor, QPoint(int(t.dx()), int(t.dy())), *target,
+                   systemClip.isEmpty() ? QRegion(target->rect()) : systemClip);
+    } else if (m_zoom == 1) {
         p.drawImage(0, 0, m_surface);
     } else {
         p.drawImage(QRectF(QPointF(0, 0), QSizeF(m_surface.size()) * m_zoom), m_surface);

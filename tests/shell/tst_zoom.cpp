@@ -19,6 +19,9 @@
 #include <QHash>
 #include <QLabel>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSplitter>
 #include <QTest>
@@ -76,26 +79,57 @@ private Q_SLOTS:
         QCOMPARE(f.window->page(1)->zoom(), 4.0);
     }
 
-    // At 200% every surface pixel of a picture is an exact 2 x 2 block on
-    // screen; at 150% the control is 1.5 times the size, scaled smoothly.
+    // At 200% and 400% every surface pixel of a picture is an exact block on
+    // the screen, also where the page area shows only part of the picture (the
+    // scroll bars beside it keep their own pixels); at 150% the control is 1.5
+    // times the size, scaled smoothly.
+    void picturesShowTheirSurface_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::newRow("200%") << 200;
+        QTest::newRow("400%, part of the picture in view") << 400;
+    }
     void picturesShowTheirSurface()
     {
+        QFETCH(int, percent);
+        const int n = percent / 100;
         Fixture f;
         f.chooseTopic(1);
-        auto *fringes = f.window->findChild<PaintBox *>(QStringLiteral("FringePic"));
-        const QSize at100 = fringes->size();
-        f.window->setPageZoom(200);
-        QCOMPARE(fringes->size(), at100 * 2);
-        QCOMPARE(fringes->pictureSize(), at100);
-        fringes->ensurePainted();
-        const QImage surface = fringes->surface().convertToFormat(QImage::Format_RGB32);
-        const QImage shown = fringes->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), surface.size() * 2);
-        QCOMPARE(shown, surface.scaled(surface.size() * 2));
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        auto *apparatus = f.window->findChild<PaintBox *>(QStringLiteral("YDSpic"));
+        const QSize at100 = apparatus->size();
+        f.window->setPageZoom(percent);
+        QCOMPARE(apparatus->size(), at100 * n);
+        QCOMPARE(apparatus->pictureSize(), at100);
+        apparatus->ensurePainted();
+        const QImage surface = apparatus->surface().convertToFormat(QImage::Format_RGB32);
+        const QImage blocks = surface.scaled(surface.size() * n);
+        QCOMPARE(apparatus->grab().toImage().convertToFormat(QImage::Format_RGB32), blocks);
+
+        // What the window's own painting left on the screen.
+        auto *area = f.window->findChild<QScrollArea *>(QStringLiteral("PageArea"));
+        area->ensureWidgetVisible(apparatus, 0, 0);
+        QTest::qWait(50);
+        apparatus->repaint(); // alone, as in an animation's frame
+        const QImage screen
+            = f.window->screen()->grabWindow(f.window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        QWidget *viewport = area->viewport();
+        const QRect inView = QRect(apparatus->mapTo(viewport, QPoint(0, 0)), apparatus->size()) & viewport->rect();
+        const QRect onScreen(viewport->mapTo(f.window.get(), inView.topLeft()), inView.size());
+        const QRect inPicture(apparatus->mapFrom(viewport, inView.topLeft()), inView.size());
+        QVERIFY(!inView.isEmpty());
+        QVERIFY(n < 4 || inView.size() != apparatus->size());
+        QCOMPARE(screen.copy(onScreen), blocks.copy(inPicture));
+        for (QScrollBar *bar : {area->verticalScrollBar(), area->horizontalScrollBar()}) {
+            if (bar->isVisible()) {
+                const QRect barOnScreen(bar->mapTo(f.window.get(), QPoint(0, 0)), bar->size());
+                QCOMPARE(screen.copy(barOnScreen), bar->grab().toImage().convertToFormat(QImage::Format_RGB32));
+            }
+        }
         f.window->setPageZoom(150);
-        QVERIFY(qAbs(fringes->width() - 1.5 * at100.width()) <= 1
-                && qAbs(fringes->height() - 1.5 * at100.height()) <= 1);
-        QCOMPARE(fringes->pictureSize(), at100);
+        QVERIFY(qAbs(apparatus->width() - 1.5 * at100.width()) <= 1
+                && qAbs(apparatus->height() - 1.5 * at100.height()) <= 1);
+        QCOMPARE(apparatus->pictureSize(), at100);
     }
 
     // A press on the fringe picture shows the marker line where it was pressed:
