@@ -1,6 +1,5 @@
 #include "BenchSupport.h"
 #include "gdi/Canvas.h"
-#include "gdi/ProgramRandom.h"
 #include "optics/Grating.h"
 #include "optics/HydrogenLines.h"
 #include "optics/Ripple.h"
@@ -110,7 +109,6 @@ PICTURE(Polarizer, QSize(412, 382), {
     Wave3D::DrawPolarizer(c, view, 30);
 })
 PICTURE(UnpolarizedLight, QSize(412, 382), {
-    static Wave3D::ViewState view{400, 400, 1000, 0.5};
-    static ProgramRandom random;
-    Wave3D::DrawUnpolarized(c, view, random, QPoint(309, 191), 45, true);
+    static const Wave3D::ViewState view{400, 400, 1000, 0.5};
+    Wave3D::DrawUnpolarized(c, view, QPoint(309, 191), 45);
 })

@@ -199,10 +199,8 @@ Gdi::Canvas &PaintBox::canvas()
 
 const QImage &PaintBox::surface()
 {
-    if (m_surface.isNull()) {
-        ensureSurface();
-        ensurePainted();
-    }
+    ensureSurface();
+    ensurePainted();
     m_canvas->end();
     return m_surface;
 }
@@ -210,7 +208,7 @@ const QImage &PaintBox::surface()
 void PaintBox::invalidate()
 {
     m_dirty = true;
-    update();
+    m_refresh.request();
 }
 
 void PaintBox::ensurePainted()

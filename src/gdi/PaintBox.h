@@ -24,10 +24,14 @@ public:
 
     // The canvas over the surface. Drawing on it schedules a screen update.
     Gdi::Canvas &canvas();
-    // The surface exactly as drawn, one pixel per logical pixel.
+    // The surface exactly as drawn, one pixel per logical pixel, with any
+    // pending redraw done first.
     const QImage &surface();
 
-    // Requests the paint handler before the next display.
+    // Requests the paint handler before the surface is next shown (at the
+    // next display refresh at the latest) or read. An animation whose every
+    // step redraws the whole picture from its state can invalidate at each
+    // step: steps that are never shown or read are never drawn.
     void invalidate();
     // Runs the paint handler now if a redraw is pending.
     void ensurePainted();

@@ -121,7 +121,7 @@ void PolarPage::drawPicture()
     if (!m_polarPanel->isHidden()) {
         Wave3D::DrawPolarizer(m_pic->canvas(), m_view, m_rotation->value());
     } else {
-        Wave3D::DrawUnpolarized(m_pic->canvas(), m_view, session().random, unpolarizedCentre(), m_phase, false);
+        Wave3D::DrawUnpolarized(m_pic->canvas(), m_view, unpolarizedCentre(), m_phase);
     }
 }
 
@@ -144,17 +144,19 @@ void PolarPage::PolarStartBtnClick()
 {
     auto &run = session();
     runStarted();
-    const QPoint centre = unpolarizedCentre();
     FramePacer pacer(this);
     while (run.isAnimating()) {
-        m_phase += 5;
+        m_phase = (m_phase >= 360 ? 0 : m_phase) + 5;
         // Once a period the plane of polarization jumps to a new random angle.
         const bool renew = m_phase >= 360;
-        Wave3D::DrawUnpolarized(m_pic->canvas(), m_view, session().random, centre, m_phase, renew);
-        Q_EMIT unpolarizedFrame(m_phase, renew);
         if (renew) {
-            m_phase = 0;
+            Wave3D::RenewPlane(m_view, session().random);
         }
+        // Each step is the whole picture drawn afresh from the phase and the
+        // plane; it is drawn when it is shown (at most once per display
+        // refresh) or read.
+        m_pic->invalidate();
+        Q_EMIT unpolarizedFrame(m_phase, renew);
         if (!pacer.endFrame(session().speed(AnimSpeed::Polarization))) {
             return;
         }

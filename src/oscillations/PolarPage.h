@@ -18,6 +18,8 @@ public:
 
     void beforeSelect() override;
     int unpolarizedPhase() const { return m_phase; }
+    // Where the unpolarized light's beam crosses the picture.
+    QPoint unpolarizedCentre() const;
 
     void PolarHsbChange();
     void showUnpolarized();
@@ -33,7 +35,6 @@ Q_SIGNALS:
 private:
     Wave3D::ViewState &m_view;
     void drawPicture();
-    QPoint unpolarizedCentre() const;
 
     QWidget *m_polarPanel;
     QWidget *m_nonPolarPanel;

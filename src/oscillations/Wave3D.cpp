@@ -325,12 +325,14 @@ void DrawPolarizer(Gdi::Canvas &target, const ViewState &state, int rotation)
     target.draw(0, 0, bitmap.image());
 }
 
-void DrawUnpolarized(Gdi::Canvas &target, ViewState &state, ProgramRandom &random, QPoint centre, int phase, bool renew)
+void RenewPlane(ViewState &state, ProgramRandom &random)
 {
-    if (renew) {
-        state.randomTurn = random.next(180) - 90;
-        state.randomPhase = random.next(360);
-    }
+    state.randomTurn = random.next(180) - 90;
+    state.randomPhase = random.next(360);
+}
+
+void DrawUnpolarized(Gdi::Canvas &target, const ViewState &state, QPoint centre, int phase)
+{
     const int tilt = -16 + state.randomTurn;
     const Matrix m = MatrixProduct(RotationMatrix(tilt, 1), RotationMatrix(83, 2));
     const int phi = phase + state.randomPhase;

@@ -78,10 +78,11 @@ void DrawEMWave(Gdi::Canvas &target, const ViewState &state, int phase);
 // The analyser's transmitted amplitude, 90 cos(rotation): Malus's law for the field.
 double transmittedAmplitude(int rotation);
 void DrawPolarizer(Gdi::Canvas &target, const ViewState &state, int rotation);
-// The unpolarized light seen almost end-on; with `renew` its plane and phase
-// first jump to new random values.
-void DrawUnpolarized(Gdi::Canvas &target, ViewState &state, ProgramRandom &random, QPoint centre, int phase,
-                     bool renew);
+// The unpolarized light's plane of polarization and phase jump to new random
+// values.
+void RenewPlane(ViewState &state, ProgramRandom &random);
+// The unpolarized light seen almost end-on.
+void DrawUnpolarized(Gdi::Canvas &target, const ViewState &state, QPoint centre, int phase);
 
 // Dragging a picture: the left button turns it (175 pixels per 90 degrees),
 // any other button moves it.

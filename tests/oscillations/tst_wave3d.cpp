@@ -316,7 +316,9 @@ private Q_SLOTS:
     }
 
     // Each plane lasts 72 frames; the first frame at p = 360 renews with the
-    // generator's first draws: turn 0 - 90 and phase 11.
+    // generator's first draws: turn 0 - 90 and phase 11. The picture read at
+    // any step (here the renewing one and the next) is that step's picture,
+    // although steps are drawn only when shown or read.
     void firstRenewal()
     {
         Session session;
@@ -326,8 +328,18 @@ private Q_SLOTS:
         page.resize(410, 480);
         page.show();
         page.showUnpolarized();
+        auto *pic = page.findChild<PaintBox *>(QStringLiteral("PolarPic"));
         QSignalSpy frames(&page, &PolarPage::unpolarizedFrame);
-        connect(&page, &PolarPage::unpolarizedFrame, &page, [&](int, bool) {
+        int shownAsDrawn = 0;
+        connect(&page, &PolarPage::unpolarizedFrame, &page, [&](int phase, bool) {
+            if (frames.size() >= 72) {
+                QImage expected(shared.width, shared.height, QImage::Format_RGB32);
+                Gdi::Canvas c(&expected);
+                DrawUnpolarized(c, shared, page.unpolarizedCentre(), phase);
+                c.end();
+                const QRect both = expected.rect() & pic->surface().rect();
+                shownAsDrawn += pic->surface().copy(both) == expected.copy(both);
+            }
             if (frames.size() >= 73) {
                 session.stopAnimations();
             }
@@ -340,6 +352,7 @@ private Q_SLOTS:
         QCOMPARE(frames[71].at(0).toInt(), 360);
         QCOMPARE(frames[71].at(1).toBool(), true);
         QCOMPARE(frames[72].at(0).toInt(), 5);
+        QCOMPARE(shownAsDrawn, 2);
         QCOMPARE(shared.randomTurn, -90);
         QCOMPARE(shared.randomPhase, 11);
         QVERIFY(page.findChild<QPushButton *>(QStringLiteral("PolarStartBtn"))->isEnabled());
