@@ -107,9 +107,18 @@ void HydrogenPage::startUp()
     m_diagram->invalidate();
 }
 
-void HydrogenPage::drawDiagram(std::optional<QPoint> electron)
+void HydrogenPage::drawDiagram()
 {
-    EmSpectra::DrawDiagram(m_diagram->canvas(), session().screenMode, m_table, electron);
+    EmSpectra::DrawDiagram(m_diagram->canvas(), session().screenMode, m_table, m_electron);
+}
+
+void HydrogenPage::placeElectron(std::optional<QPoint> electron)
+{
+    // Each frame is the whole diagram drawn afresh with the electron in its
+    // place; it is drawn when it is shown (at most once per display refresh)
+    // or read, so frames faster than the screen cost nothing.
+    m_electron = electron;
+    m_diagram->invalidate();
 }
 
 void HydrogenPage::toggleMarker(int transition)
@@ -147,14 +156,14 @@ bool HydrogenPage::fall(int transition)
     const int step = transition <= 4 ? 2 : 1;
     FramePacer pacer(this);
     do {
-        drawDiagram(QPoint(x, y));
+        placeElectron(QPoint(x, y));
         Q_EMIT electronDrawn(transition, x, y);
         y += step;
         if (!pacer.endFrame(session().speed(AnimSpeed::Spectrum))) {
             return false;
         }
         if (!session().isAnimating()) {
-            drawDiagram();
+            placeElectron(std::nullopt);
             return false;
         }
     } while (y < arrow.bottom - 4);
@@ -165,7 +174,7 @@ void HydrogenPage::runTransition(int transition)
 {
     session().startAnimation();
     if (fall(transition)) {
-        drawDiagram();
+        placeElectron(std::nullopt);
         session().stopAnimations();
     }
 }
@@ -187,6 +196,6 @@ void HydrogenPage::SpecStartBtnClick()
         }
     }
     toggleMarker(EmSpectra::Transitions);
-    drawDiagram();
+    placeElectron(std::nullopt);
     session().stopAnimations();
 }

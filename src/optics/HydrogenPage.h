@@ -28,7 +28,9 @@ Q_SIGNALS:
 
 private:
     void HSpecPicMouseMove(int x, int y);
-    void drawDiagram(std::optional<QPoint> electron = std::nullopt);
+    void drawDiagram();
+    // Puts the falling electron on the diagram (none: the diagram alone).
+    void placeElectron(std::optional<QPoint> electron);
     void toggleMarker(int transition);
     // Points at a transition (0 for none): its line is marked in the strip.
     void setHovered(int transition);
@@ -41,4 +43,5 @@ private:
     QPushButton *m_abort;
     std::array<EmSpectra::Transition, EmSpectra::Transitions> m_table{};
     int m_hovered = 0;
+    std::optional<QPoint> m_electron;
 };

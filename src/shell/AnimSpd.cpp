@@ -39,8 +39,11 @@ bool FramePacer::endFrame(int speed)
     if (remaining > 0 && !waitInEventLoop(int(std::max<qint64>(1, remaining / 1000)), m_context)) {
         return false;
     }
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // The next frame starts now: the events handled below (a picture drawn
+    // for the screen among them) count towards its period, so a frame lasts
+    // the same whether a step draws at once or when it is shown.
     m_clock.restart();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
     return !m_context.isNull();
 }
 

@@ -174,7 +174,19 @@ private Q_SLOTS:
         Fixture f;
         QSignalSpy drawn(&f.page, &HydrogenPage::electronDrawn);
         const QImage before = f.diagram()->surface().copy();
+        // The diagram read at any frame shows that frame's electron.
+        int shownAsDrawn = 0;
+        connect(&f.page, &HydrogenPage::electronDrawn, &f.page, [&](int, int x, int y) {
+            if (drawn.size() <= 2) {
+                QImage expected(before.size(), QImage::Format_RGB32);
+                Gdi::Canvas c(&expected);
+                DrawDiagram(c, f.session.screenMode, f.page.transitions(), QPoint(x, y));
+                c.end();
+                shownAsDrawn += f.diagram()->surface() == expected;
+            }
+        });
         f.page.runTransition(transition);
+        QCOMPARE(shownAsDrawn, 2);
         QCOMPARE(drawn.size(), frames);
         QCOMPARE(drawn.first().at(2).toInt(), first);
         QCOMPARE(drawn.last().at(2).toInt(), last);
