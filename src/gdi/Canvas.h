@@ -31,7 +31,7 @@ struct Rect
     bool contains(QPoint p) const { return p.x() >= left && p.x() < right && p.y() >= top && p.y() < bottom; }
     Rect inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
     Rect offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-    QRect toQRect() const { return QRect(left, top, width(), height()); }
+    QRect toQRect() const { return {left, top, width(), height()}; }
     friend bool operator==(const Rect &, const Rect &) = default;
 };
 
