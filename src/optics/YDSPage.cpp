@@ -27,7 +27,7 @@ QIcon swatch(const QColor &colour)
     p.setPen(Qt::black);
     p.setBrush(colour);
     p.drawRect(1, 1, 13, 13);
-    return QIcon(pixmap);
+    return {pixmap};
 }
 
 } // namespace
@@ -100,7 +100,9 @@ YDSPage::YDSPage(Session &session, QWidget *parent)
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(11);
     label3->setFont(small);
-    label3->move(196, 1);
+    // Only as tall as its text (14 pixels down to the picture at 15), so it
+    // stands above the scale, not on it.
+    label3->setGeometry(196, 1, 40, 14);
 
     QFrame *panel3 = whitePanel(this, "Panel3", QRect(2, 125, 414, 146));
     m_ydsPic = paintBox(panel3, "YDSpic", QRect(3, 5, 370, 133));

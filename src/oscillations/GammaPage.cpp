@@ -79,9 +79,10 @@ GammaPage::GammaPage(Session &session, QWidget *parent)
     // The bench on a white lowered panel, with its captions.
     QFrame *panel = whitePanel(this, "GammaPanel", QRect(4, 4, 420, 132));
     label(panel, "SourceLabel", tr("gamma\nsource"), QRect(6, 60, 50, 30));
-    QLabel *counter = label(panel, "CounterLabel", tr("counter"), QRect(274, 4, 60, 16));
+    // The caption stands beside the counter's top edge (the counter spans
+    // 210..310 on the panel), over the picture's blank corner and in front of it.
+    QLabel *counter = label(panel, "CounterLabel", tr("counter"), QRect(314, 4, 60, 16));
     m_pic = paintBox(panel, "GammaPic", QRect(60, 8, 341, 120));
-    // The caption overlaps the picture's top edge and stands in front of it.
     counter->raise();
 
     QLabel *detector = label(this, "DetectorLabel", tr("Detector position"), QRect(8, 144, 200, 16));

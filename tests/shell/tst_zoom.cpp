@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSplitter>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -204,6 +205,49 @@ private Q_SLOTS:
                                       .arg(topic)
                                       .arg(step)
                                       .arg(static_cast<QLabel *>(a)->text());
+                    }
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // A caption may stand over a picture's blank white, never over what the
+    // picture draws.
+    void labelsKeepOffDrawing()
+    {
+        Fixture f;
+        QStringList faults;
+        for (int topic = 1; topic <= Topics::Count; ++topic) {
+            f.chooseTopic(topic);
+            TopicPage *page = f.window->page(topic);
+            const QList<QWidget *> controls = pageControls(page);
+            for (QWidget *w : controls) {
+                auto *label = qobject_cast<QLabel *>(w);
+                if (!label || label->text().isEmpty()) {
+                    continue;
+                }
+                const QRect box = label->contentsRect();
+                const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                                       label->sizeHint().boundedTo(box.size()), box)
+                                       .translated(label->mapTo(page, QPoint(0, 0)));
+                for (QWidget *w2 : controls) {
+                    auto *picture = qobject_cast<PaintBox *>(w2);
+                    if (!picture) {
+                        continue;
+                    }
+                    const QImage &surface = picture->surface();
+                    const QRect under = text.translated(-picture->mapTo(page, QPoint(0, 0))) & surface.rect();
+                    bool blank = true;
+                    for (int y = under.top(); y <= under.bottom() && blank; ++y) {
+                        for (int x = under.left(); x <= under.right() && blank; ++x) {
+                            blank = surface.pixel(x, y) == qRgb(255, 255, 255);
+                        }
+                    }
+                    if (!blank) {
+                        faults << QStringLiteral("topic %1: \"%2\" (%3) over the drawing of %4")
+                                      .arg(topic)
+                                      .arg(label->text(), label->objectName(), picture->objectName());
                     }
                 }
             }
