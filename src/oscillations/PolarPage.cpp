@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -26,13 +25,11 @@ PolarPage::PolarPage(Session &session, Wave3D::ViewState &view, QWidget *parent)
     : TopicPage(session, 16, parent)
     , m_view(view)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
+    // The polarizer's controls and the unpolarized light's take turns in the
+    // same strip at the top; the picture's panel lies below it.
     m_polarPanel = new QWidget(this);
     m_polarPanel->setObjectName(QStringLiteral("PolarPanel"));
-    m_polarPanel->setFixedHeight(44);
+    m_polarPanel->setGeometry(0, 0, 410, 44);
     m_rotation = scrollBar(m_polarPanel, "PolarHsb", 0, 360, 0, QRect(8, 22, 250, 17), tr("rotate polaroid"));
     m_rotationLabel = label(m_polarPanel, "RotPLabel", tr("rotation = 0"), QRect(8, 4, 200, 16));
     m_rotationLabel->setBuddy(m_rotation);
@@ -42,7 +39,7 @@ PolarPage::PolarPage(Session &session, Wave3D::ViewState &view, QWidget *parent)
 
     m_nonPolarPanel = new QWidget(this);
     m_nonPolarPanel->setObjectName(QStringLiteral("NonPolarPanel"));
-    m_nonPolarPanel->setFixedHeight(44);
+    m_nonPolarPanel->setGeometry(0, 0, 410, 44);
     QPushButton *back = button(m_nonPolarPanel, "PBackBtn", tr("back"), QRect(8, 8, 60, 28),
                                tr("return to polarization topic"));
     m_start = button(m_nonPolarPanel, "PolarStartBtn", tr("start"), QRect(74, 8, 60, 28), tr("start animation"));
@@ -52,11 +49,9 @@ PolarPage::PolarPage(Session &session, Wave3D::ViewState &view, QWidget *parent)
 
     auto *lower = new QWidget(this);
     lower->setObjectName(QStringLiteral("PolarLowerPanel"));
+    lower->setGeometry(0, 44, 416, 386);
     m_pic = paintBox(lower, "PolarPic", QRect(2, 2, 412, 382), tr(DragHint));
     m_pic->setCursor(Qt::PointingHandCursor);
-    layout->addWidget(m_polarPanel);
-    layout->addWidget(m_nonPolarPanel);
-    layout->addWidget(lower, 1);
 
     connect(m_pic, &PaintBox::paint, this, &PolarPage::drawPicture);
     connect(m_rotation, &QScrollBar::valueChanged, this, &PolarPage::PolarHsbChange);

@@ -24,6 +24,11 @@ QRect zoomed(const QRect &r, qreal zoom)
     return {left, top, qRound((r.x() + r.width()) * zoom) - left, qRound((r.y() + r.height()) * zoom) - top};
 }
 
+QPoint zoomed(QPoint p, qreal zoom)
+{
+    return {qRound(p.x() * zoom), qRound(p.y() * zoom)};
+}
+
 QFont zoomed(QFont font, qreal zoom)
 {
     if (font.pixelSize() > 0) {
@@ -107,10 +112,11 @@ void TopicPage::showStopped()
 
 QSize TopicPage::logicalSize() const
 {
-    return m_zoom == 1 ? size() : QSize(qRound(width() / m_zoom), qRound(height() / m_zoom));
+    // Rounded down, so that what is laid out in it never reaches past the page.
+    return m_zoom == 1 ? size() : QSize(int(width() / m_zoom), int(height() / m_zoom));
 }
 
-void TopicPage::captureControls(QWidget *parent)
+void TopicPage::captureControls(QWidget *parent, QPoint origin)
 {
     for (QObject *child : parent->children()) {
         auto *w = qobject_cast<QWidget *>(child);
@@ -119,10 +125,10 @@ void TopicPage::captureControls(QWidget *parent)
         }
         const bool inLayout = parent->layout() && parent->layout()->indexOf(w) >= 0;
         const auto *button = qobject_cast<const QAbstractButton *>(w);
-        m_controls.push_back({w, w->geometry(), w->font(), button ? button->iconSize() : QSize(),
+        m_controls.push_back({w, w->geometry(), origin, w->font(), button ? button->iconSize() : QSize(),
                               !inLayout && !m_placed.contains(w), w->testAttribute(Qt::WA_SetFont)});
         if (!arrangesItsOwnParts(w)) {
-            captureControls(w);
+            captureControls(w, origin + w->pos());
         }
     }
 }
@@ -152,7 +158,7 @@ void TopicPage::setZoom(qreal zoom)
         m_captured = true;
         m_pageFont = font();
         m_pageOwnFont = testAttribute(Qt::WA_SetFont);
-        captureControls(this);
+        captureControls(this, {});
     }
     m_zoom = zoom;
     if (zoom == 1 && !m_pageOwnFont) {
@@ -166,7 +172,10 @@ void TopicPage::setZoom(qreal zoom)
             continue;
         }
         if (c.moves) {
-            w->setGeometry(zoomed(c.geometry, zoom));
+            // Zoomed where it lies on the page, so that edges which meet at
+            // 100% still meet, whatever panel holds them.
+            const QRect onPage = zoomed(c.geometry.translated(c.origin), zoom);
+            w->setGeometry(onPage.translated(-zoomed(c.origin, zoom)));
         }
         if (c.ownFont) {
             w->setFont(zoomed(c.font, zoom));

@@ -113,12 +113,15 @@ private:
     {
         QPointer<QWidget> control;
         QRect geometry;
+        QPoint origin; // its parent's top left on the page
         QFont font;
         QSize iconSize;
         bool moves = true; // the page area positions it (not a layout, not layOut)
         bool ownFont = false; // its font was set on it, not inherited
     };
-    void captureControls(QWidget *parent);
+    // Records the controls within `parent`, whose top left lies at `origin` on
+    // the page.
+    void captureControls(QWidget *parent, QPoint origin);
 
     Session &m_session;
     ResultsTable *m_results = nullptr;

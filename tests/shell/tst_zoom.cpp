@@ -168,8 +168,9 @@ private Q_SLOTS:
         QCOMPARE(pressed(percent), at100);
     }
 
-    // Controls that keep apart at 100% keep apart at every step, and a text
-    // that fits its control at 100% still fits.
+    // Controls that keep apart at 100% keep apart at every step, a control
+    // within its panel stays within it, and a text that fits its control at
+    // 100% still fits.
     void controlsKeepApartAndFit()
     {
         Fixture f;
@@ -179,10 +180,14 @@ private Q_SLOTS:
             TopicPage *page = f.window->page(topic);
             QHash<QWidget *, QRect> at100;
             QSet<QWidget *> fitting;
+            QSet<QWidget *> inside;
             f.window->setPageZoom(100);
             const QList<QWidget *> controls = pageControls(page);
             for (QWidget *w : controls) {
                 at100[w] = w->geometry();
+                if (w->parentWidget()->rect().contains(w->geometry())) {
+                    inside << w;
+                }
                 if (auto *label = qobject_cast<QLabel *>(w);
                     label && !label->text().isEmpty() && label->sizeHint().width() <= label->width()) {
                     fitting << w;
@@ -199,6 +204,12 @@ private Q_SLOTS:
                                           .arg(step)
                                           .arg(a->objectName(), b->objectName());
                         }
+                    }
+                    if (inside.contains(a) && !a->parentWidget()->rect().contains(a->geometry())) {
+                        faults << QStringLiteral("topic %1 at %2%: %3 sticks out of %4")
+                                      .arg(topic)
+                                      .arg(step)
+                                      .arg(a->objectName(), a->parentWidget()->objectName());
                     }
                     if (fitting.contains(a) && static_cast<QLabel *>(a)->sizeHint().width() > a->width()) {
                         faults << QStringLiteral("topic %1 at %2%: \"%3\" no longer fits")
