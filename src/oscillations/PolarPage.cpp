@@ -108,7 +108,7 @@ void PolarPage::beforeSelect()
 
 QPoint PolarPage::unpolarizedCentre() const
 {
-    return QPoint(Gdi::mulDiv(m_pic->pictureWidth(), 3, 4), m_pic->pictureHeight() / 2);
+    return {Gdi::mulDiv(m_pic->pictureWidth(), 3, 4), m_pic->pictureHeight() / 2};
 }
 
 void PolarPage::drawPicture()
