@@ -242,8 +242,8 @@ private Q_SLOTS:
                 const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
                                                        label->sizeHint().boundedTo(box.size()), box)
                                        .translated(label->mapTo(page, QPoint(0, 0)));
-                for (QWidget *w2 : controls) {
-                    auto *picture = qobject_cast<PaintBox *>(w2);
+                for (QWidget *other : controls) {
+                    auto *picture = qobject_cast<PaintBox *>(other);
                     if (!picture) {
                         continue;
                     }
