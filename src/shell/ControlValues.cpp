@@ -69,7 +69,11 @@ void set(QWidget *control, const QString &valueText)
 {
     const int value = valueText.toInt();
     if (auto *slider = qobject_cast<QAbstractSlider *>(control)) {
-        slider->setValue(value);
+        // As a drag to that place: any limits the page puts on the position
+        // (the gamma detector may not pass the absorber) act before it is
+        // taken as the value.
+        slider->setSliderPosition(value);
+        slider->triggerAction(QAbstractSlider::SliderMove);
     } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
         if (box->isChecked() != (value == 1)) {
             box->click();

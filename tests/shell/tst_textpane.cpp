@@ -156,6 +156,17 @@ private Q_SLOTS:
         }
     }
 
+    // A link moves a slider as a drag would, so the page's limits hold: the
+    // detector stops behind the 5 mm absorber instead of passing it.
+    void tryLinkKeepsThePageLimits()
+    {
+        Fixture f;
+        Q_EMIT f.window->viewer()->anchorClicked(QUrl(QStringLiteral("try:10?AbsorberHsb=400&GmtHsb=200")));
+        QVERIFY(f.dialogs->errors.isEmpty());
+        QCOMPARE(f.window->findChild<QAbstractSlider *>(QStringLiteral("AbsorberHsb"))->value(), 400);
+        QCOMPARE(f.window->findChild<QAbstractSlider *>(QStringLiteral("GmtHsb"))->value(), 405);
+    }
+
     // In another language the pane shows a page from the language's folder
     // where there is one, and falls back to the English page by page: a link
     // from the translated page to an untranslated one, and its pictures.

@@ -3,6 +3,7 @@
 #include "app/MainFrm.h"
 #include "chart/Chart.h"
 #include "gdi/PaintBox.h"
+#include "shell/ControlValues.h"
 #include "shell/Dialogs.h"
 #include "shell/HelpSystem.h"
 #include "shell/HtmlViewer.h"
@@ -14,9 +15,7 @@
 #include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -24,13 +23,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
@@ -193,49 +189,10 @@ void closeModalsSoon()
 void setControl(TMainFrm &window, const QString &name, const QString &valueText)
 {
     QWidget *w = findWidget(window, name);
-    const int value = toInt(valueText, name);
-    if (auto *slider = qobject_cast<QAbstractSlider *>(w)) {
-        if (value < slider->minimum() || value > slider->maximum()) {
-            throw Failure{QStringLiteral("value %1 for %2 is outside %3..%4")
-                              .arg(value)
-                              .arg(name)
-                              .arg(slider->minimum())
-                              .arg(slider->maximum())};
-        }
-        slider->setValue(value);
-    } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
-        if (value != 0 && value != 1) {
-            throw Failure{QStringLiteral("a check box takes 0 or 1, not %1").arg(value)};
-        }
-        if (check->isChecked() != (value == 1)) {
-            check->click();
-        }
-    } else if (auto *radio = qobject_cast<QRadioButton *>(w)) {
-        if (value != 1) {
-            throw Failure{QStringLiteral("a radio button takes 1, not %1").arg(value)};
-        }
-        radio->click();
-    } else if (auto *list = qobject_cast<QListWidget *>(w)) {
-        if (value < 0 || value >= list->count()) {
-            throw Failure{QStringLiteral("row %1 is outside the list %2").arg(value).arg(name)};
-        }
-        list->setCurrentRow(value);
-    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        if (value < 0 || value >= combo->count()) {
-            throw Failure{QStringLiteral("item %1 is outside %2").arg(value).arg(name)};
-        }
-        combo->setCurrentIndex(value);
-    } else if (auto *spin = qobject_cast<QSpinBox *>(w)) {
-        spin->setValue(value);
-    } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
-        const auto radios = group->findChildren<QRadioButton *>();
-        if (value < 0 || value >= radios.size()) {
-            throw Failure{QStringLiteral("item %1 is outside the group %2").arg(value).arg(name)};
-        }
-        radios[value]->click();
-    } else {
-        throw Failure{QStringLiteral("'%1' is not a control that takes a value").arg(name)};
+    if (const QString fault = ControlValues::check(w, name, valueText); !fault.isEmpty()) {
+        throw Failure{fault};
     }
+    ControlValues::set(w, valueText);
 }
 
 void triggerMenu(TMainFrm &window, const QString &name)
