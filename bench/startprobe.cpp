@@ -81,7 +81,7 @@ int runBare(int argc, char *argv[])
     FirstPaint painted(reportAndExit);
     window.installEventFilter(&painted);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }
 
 int runMain(int argc, char *argv[], bool visitAll)

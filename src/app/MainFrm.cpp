@@ -990,7 +990,7 @@ void TMainFrm::followTryLink(const QUrl &link)
             if (auto *button = target->findChild<QAbstractButton *>(step.value); button && button->isEnabled()) {
                 button->click();
             }
-        } else if (QWidget *control = target->findChild<QWidget *>(step.name)) {
+        } else if (auto *control = target->findChild<QWidget *>(step.name)) {
             ControlValues::set(control, step.value);
         }
     }

@@ -218,6 +218,7 @@ protected:
         } else if (event->button() == Qt::RightButton) {
             m_panFrom.reset();
         }
+        // NOLINTNEXTLINE(readability-misleading-indentation): Q_EMIT expands to nothing
         Q_EMIT m_chart->mouseUp(event->button(), p.x(), p.y());
     }
 
@@ -827,19 +828,19 @@ void Chart::replotNow()
     m_plot->replot(QCustomPlot::rpImmediateRefresh);
 }
 
-void Chart::render(ChartPainter &target, const QRect &rect)
+void Chart::render(ChartPainter &painter, const QRect &target)
 {
-    auto &painter = static_cast<QCPPainter &>(target.painter());
-    const double scale = painter.device()->logicalDpiX() / LayoutDpi;
-    const int width = qRound(rect.width() / scale);
-    const int height = qRound(rect.height() / scale);
+    auto &qcp = static_cast<QCPPainter &>(painter.painter());
+    const double scale = qcp.device()->logicalDpiX() / LayoutDpi;
+    const int width = qRound(target.width() / scale);
+    const int height = qRound(target.height() / scale);
     applyRanges();
     applyZoom(1);
-    painter.save();
-    painter.translate(rect.topLeft());
-    painter.scale(scale, scale);
-    m_plot->toPainter(&painter, width, height);
-    painter.restore();
+    qcp.save();
+    qcp.translate(target.topLeft());
+    qcp.scale(scale, scale);
+    m_plot->toPainter(&qcp, width, height);
+    qcp.restore();
     applyZoom(m_zoom);
     // Rendering laid the chart out at the printed size; lay it out again for the screen.
     queueReplot();

@@ -20,8 +20,8 @@ int mulDiv(int a, int b, int c)
     }
     const std::int64_t product = static_cast<std::int64_t>(a) * b;
     const bool negative = (product < 0) != (c < 0);
-    const std::uint64_t num = static_cast<std::uint64_t>(product < 0 ? -product : product);
-    const std::uint64_t den = static_cast<std::uint64_t>(c < 0 ? -static_cast<std::int64_t>(c) : c);
+    const auto num = static_cast<std::uint64_t>(product < 0 ? -product : product);
+    const auto den = static_cast<std::uint64_t>(c < 0 ? -static_cast<std::int64_t>(c) : c);
     const std::uint64_t quotient = (num + den / 2) / den;
     if (quotient > static_cast<std::uint64_t>(std::numeric_limits<int>::max())) {
         return -1;

@@ -40,7 +40,7 @@ void textCentredOn(Gdi::Canvas &c, int x, int y, const QString &text)
 float photonWavelength(int nu, int nl)
 {
     const long double bracket = 1.0L / (nl * nl) - 1.0L / (nu * nu);
-    const double energy = static_cast<double>(bracket * 21.7872L);
+    const auto energy = static_cast<double>(bracket * 21.7872L);
     return static_cast<float>(1987.8 / energy);
 }
 

@@ -64,68 +64,68 @@ std::vector<QPoint> reinforcementPoints(int h)
     return points;
 }
 
-void DrawSingleSlitFrame(Gdi::Canvas &target, int frame, int w, int x0)
+void DrawSingleSlitFrame(Gdi::Canvas &target, int frame, int width, int barrierX)
 {
     Gdi::Bitmap bitmap(Width, Height);
     Gdi::Canvas &c = bitmap.canvas();
-    const int ya = (Height - w) / 2;
-    const int yb = (Height + w) / 2;
+    const int ya = (Height - width) / 2;
+    const int yb = (Height + width) / 2;
     for (int x : crestPositions(frame)) {
-        if (x <= x0) {
+        if (x <= barrierX) {
             c.pen.color = QColor(0, 0, 255);
             line(c, x, 0, x, Height);
             continue;
         }
         c.pen.color = QColor(255, 0, 0);
-        if (w == 20) {
-            rightSemicircle(c, x0, Middle, x - x0);
+        if (width == 20) {
+            rightSemicircle(c, barrierX, Middle, x - barrierX);
         } else {
             // A flat front as wide as the slit with quarter circles at its ends.
-            const int r = x - x0 + 1;
-            c.arc(x0 - r, ya - r, x0 + r, ya + r, x, ya, x0, ya - r);
-            c.arc(x0 - r, yb - r, x0 + r, yb + r, x0, yb + r, x, yb);
+            const int r = x - barrierX + 1;
+            c.arc(barrierX - r, ya - r, barrierX + r, ya + r, x, ya, barrierX, ya - r);
+            c.arc(barrierX - r, yb - r, barrierX + r, yb + r, barrierX, yb + r, x, yb);
             line(c, x, ya, x, yb);
         }
     }
     c.pen.color = Qt::black;
     c.brush.color = Grey;
-    barrierBlock(c, x0, 0, Middle - w / 2);
-    barrierBlock(c, x0, Middle + w / 2, Height);
+    barrierBlock(c, barrierX, 0, Middle - width / 2);
+    barrierBlock(c, barrierX, Middle + width / 2, Height);
     c.drawEdgeSunken({0, 0, Width, Height});
     target.draw(0, 0, bitmap.image());
 }
 
-void DrawDoubleSlitFrame(Gdi::Canvas &target, int frame, int h, bool showLines, int x0)
+void DrawDoubleSlitFrame(Gdi::Canvas &target, int frame, int h, bool showLines, int barrierX)
 {
     Gdi::Bitmap bitmap(Width, Height);
     Gdi::Canvas &c = bitmap.canvas();
     const int y1 = Middle - h - 10;
     const int y2 = Middle + h + 10;
     for (int x : crestPositions(frame)) {
-        if (x <= x0) {
+        if (x <= barrierX) {
             c.pen.color = Qt::black;
             line(c, x, 0, x, Height);
         } else {
             c.pen.color = QColor(0, 0, 255);
-            rightSemicircle(c, x0, y1, x - x0);
+            rightSemicircle(c, barrierX, y1, x - barrierX);
             c.pen.color = QColor(255, 0, 0);
-            rightSemicircle(c, x0, y2, x - x0);
+            rightSemicircle(c, barrierX, y2, x - barrierX);
         }
     }
     if (showLines) {
         c.pen.color = Qt::black;
         c.pen.style = Gdi::PenStyle::Dot;
-        line(c, x0, Middle, x0 + 200, Middle);
+        line(c, barrierX, Middle, barrierX + 200, Middle);
         for (const QPoint &p : reinforcementPoints(h)) {
-            line(c, x0 - 5, Middle, x0 + p.x(), Middle + p.y());
-            line(c, x0 - 5, Middle, x0 + p.x(), Middle - p.y());
+            line(c, barrierX - 5, Middle, barrierX + p.x(), Middle + p.y());
+            line(c, barrierX - 5, Middle, barrierX + p.x(), Middle - p.y());
         }
     }
     c.pen = Gdi::Pen{};
     c.brush.color = Grey;
-    barrierBlock(c, x0, Middle - h, Middle + h);
-    barrierBlock(c, x0, 0, Middle - h - 20);
-    barrierBlock(c, x0, Middle + h + 20, Height);
+    barrierBlock(c, barrierX, Middle - h, Middle + h);
+    barrierBlock(c, barrierX, 0, Middle - h - 20);
+    barrierBlock(c, barrierX, Middle + h + 20, Height);
     c.drawEdgeSunken({0, 0, Width, Height});
     target.draw(0, 0, bitmap.image());
 }

@@ -197,10 +197,10 @@ void ResetView3D(ViewState &state, int mode)
     state.scale = mode == 1 ? (large ? 0.8 : 0.6) : (large ? 0.5 : 0.4);
 }
 
-QPoint ProjectPoint(const ViewState &state, const Point3 &p, QPoint centre)
+QPoint ProjectPoint(const ViewState &state, const Point3 &turned, QPoint centre)
 {
-    const double f = state.distance * state.scale / (state.distance + p.z);
-    return {centre.x() + Gdi::roundHalfEven(f * p.x), centre.y() + Gdi::roundHalfEven(f * p.y)};
+    const double f = state.distance * state.scale / (state.distance + turned.z);
+    return {centre.x() + Gdi::roundHalfEven(f * turned.x), centre.y() + Gdi::roundHalfEven(f * turned.y)};
 }
 
 std::vector<QPoint> BuildEWave(const ViewState &state, const Matrix &m, QPoint centre, int phase)

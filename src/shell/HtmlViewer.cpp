@@ -258,7 +258,7 @@ QImage HtmlViewer::pictureAt(QPoint viewportPosition) const
         if (format.isImageFormat()) {
             const QVariant resource = document()->resource(QTextDocument::ImageResource,
                                                            QUrl(format.toImageFormat().name()));
-            QImage image = qvariant_cast<QImage>(resource);
+            auto image = qvariant_cast<QImage>(resource);
             if (image.isNull()) {
                 image.loadFromData(resource.toByteArray());
             }

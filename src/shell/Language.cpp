@@ -33,13 +33,13 @@ const QList<Choice> &available()
 
 QString current()
 {
-    const QString stored = QSettings().value(SettingKey).toString();
+    QString stored = QSettings().value(SettingKey).toString();
     if (speaks(stored)) {
         return stored;
     }
     // "de-AT" speaks German, "es-MX" Spanish.
     for (const QString &language : QLocale::system().uiLanguages()) {
-        const QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (speaks(code)) {
             return code;
         }

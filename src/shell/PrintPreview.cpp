@@ -164,7 +164,7 @@ TPrntPrevFrm::TPrntPrevFrm(QWidget *parent, HtmlViewer *viewer, Dialogs *dialogs
 
 TPrntPrevFrm::~TPrntPrevFrm() = default;
 
-QSize TPrntPrevFrm::panelSize(QSize available, bool fitWidth, int formPpi, const TMetaFilePrinter::Metrics &m)
+QSize TPrntPrevFrm::panelSize(QSize available, bool fitWidth, int formPixelsPerInch, const TMetaFilePrinter::Metrics &m)
 {
     // The page fills the fitted direction less 20 pixels, exactly; the other
     // side keeps the paper's proportions in inches. Computed only through the
@@ -173,12 +173,12 @@ QSize TPrntPrevFrm::panelSize(QSize available, bool fitWidth, int formPpi, const
     const double paperHeight = double(m.paper.height()) / m.pixelsPerInchY;
     if (fitWidth) {
         const int width = available.width() - 20;
-        const double scale = double(width) / formPpi / paperWidth;
-        return {width, int(formPpi * scale * m.paper.height() / m.pixelsPerInchY)};
+        const double scale = double(width) / formPixelsPerInch / paperWidth;
+        return {width, int(formPixelsPerInch * scale * m.paper.height() / m.pixelsPerInchY)};
     }
     const int height = available.height() - 20;
-    const double scale = double(height) / formPpi / paperHeight;
-    return {int(formPpi * scale * m.paper.width() / m.pixelsPerInchX), height};
+    const double scale = double(height) / formPixelsPerInch / paperHeight;
+    return {int(formPixelsPerInch * scale * m.paper.width() / m.pixelsPerInchX), height};
 }
 
 QSize TPrntPrevFrm::pagePanelSize() const

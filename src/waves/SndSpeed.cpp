@@ -117,14 +117,14 @@ void DrawRulerStrip(Gdi::Canvas &target, int d, int left, int top)
     target.draw(left, top, bitmap.image());
 }
 
-void DrawLeadsAndGenerator(Gdi::Canvas &c)
+void DrawLeadsAndGenerator(Gdi::Canvas &target)
 {
-    c.pen = Gdi::Pen{};
-    c.polyline(std::array<QPoint, 4>{QPoint(350, 163), QPoint(351, 163), QPoint(351, 110), QPoint(290, 110)});
-    c.polyline(std::array<QPoint, 4>{QPoint(350, 166), QPoint(360, 166), QPoint(360, 100), QPoint(290, 100)});
-    c.polyline(std::array<QPoint, 4>{QPoint(19, 163), QPoint(18, 163), QPoint(18, 116), QPoint(70, 116)});
-    c.polyline(std::array<QPoint, 4>{QPoint(19, 166), QPoint(6, 166), QPoint(6, 111), QPoint(70, 111)});
-    c.draw(0, 80, Gdi::resourcePicture("SIGGEN"));
+    target.pen = Gdi::Pen{};
+    target.polyline(std::array<QPoint, 4>{QPoint(350, 163), QPoint(351, 163), QPoint(351, 110), QPoint(290, 110)});
+    target.polyline(std::array<QPoint, 4>{QPoint(350, 166), QPoint(360, 166), QPoint(360, 100), QPoint(290, 100)});
+    target.polyline(std::array<QPoint, 4>{QPoint(19, 163), QPoint(18, 163), QPoint(18, 116), QPoint(70, 116)});
+    target.polyline(std::array<QPoint, 4>{QPoint(19, 166), QPoint(6, 166), QPoint(6, 111), QPoint(70, 111)});
+    target.draw(0, 80, Gdi::resourcePicture("SIGGEN"));
 }
 
 void DrawApparatus(Gdi::Canvas &target, int frequencyPosition, int micPosition, int gainPosition, int yShift)
@@ -148,38 +148,38 @@ void DrawApparatus(Gdi::Canvas &target, int frequencyPosition, int micPosition, 
     target.font.color = Qt::black;
 }
 
-void DrawZoomView(Gdi::Canvas &c, int p)
+void DrawZoomView(Gdi::Canvas &target, int micPosition)
 {
     // 40 pixels per ruler unit; the numbered ticks stand at x = 8, 48 and 88.
-    const int whole = p / 10;
-    int offset = 8 + Gdi::mulDiv(p - 10 * whole, 8, 3);
+    const int whole = micPosition / 10;
+    int offset = 8 + Gdi::mulDiv(micPosition - 10 * whole, 8, 3);
     int unit = Gdi::mulDiv(whole, 2, 3);
     if (offset < 28) {
         --unit;
         offset += 40;
     }
-    c.pen = Gdi::Pen{};
-    c.brush = Gdi::Brush{QColor(128, 128, 128), Gdi::BrushStyle::Solid};
-    c.fillRect(5, 5, 105, 75);
-    c.brush.color = QColor(255, 255, 224);
-    c.fillRect(0, 0, 100, 30);
-    c.brush.color = LightYellow;
-    c.rectangle(-1, 30, 101, 70);
-    c.brush.color = Silver;
-    c.polygon(std::array<QPoint, 3>{QPoint(offset, 0), QPoint(offset + 20, 0), QPoint(offset, 30)});
-    c.font.height = 12;
-    c.brush.style = Gdi::BrushStyle::Clear;
+    target.pen = Gdi::Pen{};
+    target.brush = Gdi::Brush{QColor(128, 128, 128), Gdi::BrushStyle::Solid};
+    target.fillRect(5, 5, 105, 75);
+    target.brush.color = QColor(255, 255, 224);
+    target.fillRect(0, 0, 100, 30);
+    target.brush.color = LightYellow;
+    target.rectangle(-1, 30, 101, 70);
+    target.brush.color = Silver;
+    target.polygon(std::array<QPoint, 3>{QPoint(offset, 0), QPoint(offset + 20, 0), QPoint(offset, 30)});
+    target.font.height = 12;
+    target.brush.style = Gdi::BrushStyle::Clear;
     for (int t = 0; t <= 25; ++t) {
         const int x = 4 * t;
         if (t % 10 == 2) {
-            line(c, x, 30, x, 50);
-            centredText(c, x, 50, QString::number(unit));
+            line(target, x, 30, x, 50);
+            centredText(target, x, 50, QString::number(unit));
             ++unit;
         } else {
-            line(c, x, 30, x, t % 5 == 2 ? 45 : 40);
+            line(target, x, 30, x, t % 5 == 2 ? 45 : 40);
         }
     }
-    c.rectangle(0, 0, 100, 70);
+    target.rectangle(0, 0, 100, 70);
 }
 
 } // namespace SndSpeed

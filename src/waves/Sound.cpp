@@ -152,44 +152,44 @@ QString NoteName(int key)
     return key >= 0 && key < Keys ? QString::fromLatin1(names[std::size_t(key)]) : QString();
 }
 
-void DrawKeyboard(Gdi::Canvas &c, int width, int height, int heldKey)
+void DrawKeyboard(Gdi::Canvas &target, int width, int height, int heldKey)
 {
     // A held key is shaded: the white keys pale blue, the black keys dark blue.
     const QColor heldWhite(150, 190, 255);
     const QColor heldBlack(0, 0, 160);
     const bool heldIsBlack = heldKey >= 0 && heldKey < Keys && NoteName(heldKey).endsWith(QLatin1Char('#'));
     const int h = height / 2 - 5;
-    c.pen = Gdi::Pen{};
-    c.brush = Gdi::Brush{Qt::white, Gdi::BrushStyle::Solid};
-    c.fillRect(0, 0, width, height);
-    c.brush.color = QColor(255, 255, 224);
-    c.rectangle(0, 0, width, 2 * h);
+    target.pen = Gdi::Pen{};
+    target.brush = Gdi::Brush{Qt::white, Gdi::BrushStyle::Solid};
+    target.fillRect(0, 0, width, height);
+    target.brush.color = QColor(255, 255, 224);
+    target.rectangle(0, 0, width, 2 * h);
     if (heldKey >= 0 && heldKey < Keys && !heldIsBlack) {
         // The white key's whole width, left of its hit rectangle's start.
         const int left = Table[std::size_t(heldKey)].rect.left;
-        c.brush.color = heldWhite;
-        c.fillRect(left + 1, 1, left + 24, 2 * h - 1);
+        target.brush.color = heldWhite;
+        target.fillRect(left + 1, 1, left + 24, 2 * h - 1);
     }
     for (int k = 0; k <= 7; ++k) {
-        c.moveTo(24 * k, 0);
-        c.lineTo(24 * k, 2 * h);
+        target.moveTo(24 * k, 0);
+        target.lineTo(24 * k, 2 * h);
     }
     for (int k : {1, 2, 4, 5, 6, 8}) {
         const int x = 24 * k;
         const bool held = heldIsBlack && Table[std::size_t(heldKey)].rect.left == x - 8;
-        c.brush.color = held ? heldBlack : QColor(Qt::black);
-        c.roundRect(x - 8, 0, x + 8, h, 5, 5);
+        target.brush.color = held ? heldBlack : QColor(Qt::black);
+        target.roundRect(x - 8, 0, x + 8, h, 5, 5);
     }
     // The note names along the bottom of the white keys.
-    c.font.height = -10;
-    c.font.color = QColor(64, 64, 64);
-    c.brush.style = Gdi::BrushStyle::Clear;
+    target.font.height = -10;
+    target.font.color = QColor(64, 64, 64);
+    target.brush.style = Gdi::BrushStyle::Clear;
     for (int k = 0; k <= 7; ++k) {
         const QString name = k == 7 ? QStringLiteral("C") : NoteName(std::array{0, 2, 4, 5, 7, 9, 11}[std::size_t(k)]);
-        c.textOut(24 * k + 12 - c.textWidth(name) / 2, 2 * h - 13, name);
+        target.textOut(24 * k + 12 - target.textWidth(name) / 2, 2 * h - 13, name);
     }
-    c.brush.style = Gdi::BrushStyle::Solid;
-    c.drawEdgeSunken({0, 0, width, height});
+    target.brush.style = Gdi::BrushStyle::Solid;
+    target.drawEdgeSunken({0, 0, width, height});
 }
 
 int waveY(int frequency, const std::array<int, 5> &amplitudes, int i)

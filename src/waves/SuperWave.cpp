@@ -83,7 +83,7 @@ void DrawSingleWave(Gdi::Canvas &target, double phaseRadians, double frequency, 
 void SumSeries::reset(int lastIndex)
 {
     m_lastIndex = lastIndex;
-    m_values.assign(std::size_t(lastIndex + 1), 0.0);
+    m_values.assign(std::size_t(lastIndex) + 1, 0.0);
 }
 
 void SumSeries::zero()

@@ -22,6 +22,7 @@ void slitGeometry(QPainter &p)
     const double theta = 20 * Pi / 180;
     const QPointF u(std::cos(theta), -std::sin(theta));
     std::vector<QPointF> slits;
+    slits.reserve(4);
     for (int k = 0; k < 4; ++k) {
         slits.emplace_back(barrier, 82 + k * d);
     }

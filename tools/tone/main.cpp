@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
         }
         QTimer::singleShot(held, &app, [&player] { player.stop(); });
         QTimer::singleShot(held + after, &app, &QCoreApplication::quit);
-        code = app.exec();
+        code = QCoreApplication::exec();
     }
     TonePlayer::exitIfOutputStuck(code);
     return code;
