@@ -147,7 +147,7 @@ private Q_SLOTS:
         Fixture f;
         QSignalSpy scrolled(&f.chart, &Chart::scrolled);
         f.drag(Qt::RightButton, f.inside(0.5, 0.5), f.inside(0.25, 0.5));
-        QVERIFY(scrolled.size() >= 1);
+        QVERIFY(!scrolled.isEmpty());
         const auto [x0, x1] = f.chart.axisRange(Chart::Axis::Bottom);
         // A quarter of the width to the left moves the view 2.5 units right.
         QVERIFY(std::abs(x0 - 2.5) < 0.1);
@@ -227,7 +227,7 @@ private Q_SLOTS:
         // A redraw wipes it and says so.
         f.chart.toggleCrosshair(c);
         f.chart.replotNow();
-        QVERIFY(drawn.size() >= 1);
+        QVERIFY(!drawn.isEmpty());
         QVERIFY(!f.chart.crosshair());
     }
 
@@ -268,7 +268,7 @@ private Q_SLOTS:
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QVERIFY(data->hasFormat(QStringLiteral("image/svg+xml")));
         QVERIFY(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
-        const QImage bitmap = qvariant_cast<QImage>(data->imageData());
+        const auto bitmap = qvariant_cast<QImage>(data->imageData());
         QCOMPARE(bitmap.size(), f.chart.findChild<QWidget *>()->size());
         // On the clipboard the background is white; on screen it is grey again.
         QCOMPARE(QColor(bitmap.pixel(1, 1)), QColor(Qt::white));

@@ -237,7 +237,10 @@ private Q_SLOTS:
                                                              {QPoint(c.x(), box.y()), QPoint(box.x(), c.y())},
                                                              {QPoint(box.x(), c.y()), QPoint(r, c.y())},
                                                              {QPoint(r, c.y()), QPoint(r, c.y())}}};
-        for (const auto &[from, to] : arcs) {
+        for (const auto &[start, end] : arcs) {
+            // Named copies: clang before 16 cannot capture structured bindings.
+            const QPoint from = start;
+            const QPoint to = end;
             const auto drawArc = [&](Canvas &canvas) {
                 canvas.arc(box.x(), box.y(), r, b, from.x(), from.y(), to.x(), to.y());
             };

@@ -38,7 +38,7 @@ struct Fixture
     }
     PaintBox *diagram() const { return page.findChild<PaintBox *>(QStringLiteral("HSpecPic")); }
     PaintBox *lines() const { return page.findChild<PaintBox *>(QStringLiteral("SpecLinePic")); }
-    void moveTo(QPoint p)
+    void moveTo(QPoint p) const
     {
         QTest::mouseMove(diagram(), p);
         QApplication::processEvents();
@@ -229,7 +229,7 @@ private Q_SLOTS:
         QTimer::singleShot(150, &f.page,
                            [&f] { f.page.findChild<QPushButton *>(QStringLiteral("SpecAbort"))->click(); });
         f.page.SpecStartBtnClick();
-        QVERIFY(drawn.size() > 0);
+        QVERIFY(!drawn.isEmpty());
         QVERIFY(!f.session.isAnimating());
         QCOMPARE(f.lines()->surface(), cleanLines);
         QCOMPARE(f.diagram()->surface(), cleanDiagram);

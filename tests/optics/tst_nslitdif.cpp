@@ -158,7 +158,7 @@ private Q_SLOTS:
 
         // "restore" follows the chart's zoom.
         auto *restore = page.findChild<QToolButton *>(QStringLiteral("UnZoomBtn"));
-        QWidget *plot = chart->findChild<QWidget *>();
+        auto *plot = chart->findChild<QWidget *>();
         chart->replotNow();
         const QRect r = chart->plotRect();
         QTest::mousePress(plot, Qt::LeftButton, {}, r.topLeft() + QPoint(10, 10));

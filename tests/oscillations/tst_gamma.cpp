@@ -38,7 +38,7 @@ struct Fixture
     }
     QScrollBar *bar(const char *name) const { return page.findChild<QScrollBar *>(QString::fromLatin1(name)); }
     // Moves a bar as a drag does: the position is proposed, then taken.
-    void drag(const char *name, int position) { bar(name)->setSliderPosition(position); }
+    void drag(const char *name, int position) const { bar(name)->setSliderPosition(position); }
     QString text(const char *name) const { return page.findChild<QLabel *>(QString::fromLatin1(name))->text(); }
     QPushButton *button(const char *name) const { return page.findChild<QPushButton *>(QString::fromLatin1(name)); }
 };

@@ -41,7 +41,7 @@ struct Fixture
     QString text(const char *label) const { return child<QLabel>(label)->text(); }
 
     // Drags the mass from where it is to row y of the picture.
-    void dragMassTo(int y)
+    void dragMassTo(int y) const
     {
         const Gdi::Rect m = page.massRect();
         const QPoint grip((m.left + m.right) / 2, (m.top + m.bottom) / 2);

@@ -619,7 +619,7 @@ private Q_SLOTS:
         Fixture f;
         QTemporaryDir dir;
         f.chooseTopic(9);
-        QAction *print = f.window->findChild<QAction *>(QStringLiteral("Print1"));
+        auto *print = f.window->findChild<QAction *>(QStringLiteral("Print1"));
         print->trigger(); // cancelled in the dialog: nothing printed
         QCOMPARE(f.dialogs->printDialogs, 1);
         f.dialogs->printToFile = dir.filePath(QStringLiteral("chart.pdf"));
@@ -781,7 +781,7 @@ private Q_SLOTS:
     void crosshairItemToggles()
     {
         Fixture f;
-        QAction *item = f.window->findChild<QAction *>(QStringLiteral("Showcrosshair1"));
+        auto *item = f.window->findChild<QAction *>(QStringLiteral("Showcrosshair1"));
         QVERIFY(!f.window->session().showCrosshair);
         item->trigger();
         QVERIFY(item->isChecked());
@@ -954,8 +954,9 @@ private Q_SLOTS:
         QTimer poll;
         poll.setInterval(10);
         connect(&poll, &QTimer::timeout, &w, [&] {
-            if (bar->value() == 0 && waited.elapsed() < 10000)
+            if (bar->value() == 0 && waited.elapsed() < 10000) {
                 return;
+            }
             poll.stop();
             advanced = bar->value() > 0;
             wasAnimating = w.session().isAnimating();

@@ -73,7 +73,7 @@ private:
             const QString button = m_previewPrinted ? QStringLiteral("CloseBtn") : QStringLiteral("PrintBtn");
             m_previewPrinted = true;
             // Clicked from a fresh event, so this poll is not nested in the dialog it opens.
-            QPushButton *b = modal->findChild<QPushButton *>(button);
+            auto *b = modal->findChild<QPushButton *>(button);
             QTimer::singleShot(0, b, &QPushButton::click);
         }
     }

@@ -336,7 +336,7 @@ private:
             static const QStringList madeUp{QStringLiteral("NOSUCH.HTM"),        QStringLiteral("$images/none.gif"),
                                             QStringLiteral("$../../etc/passwd"), QStringLiteral("#nowhere"),
                                             QStringLiteral("index.htm#top"),     QStringLiteral("")};
-            const QString url = madeUp.at(pick(int(madeUp.size())));
+            const QString &url = madeUp.at(pick(int(madeUp.size())));
             m_lastAction = QStringLiteral("link \"%1\"").arg(url);
             m_f.window->textPane()->viewerHotSpotClick(url);
             return;

@@ -431,7 +431,7 @@ private Q_SLOTS:
     void pictureMenu()
     {
         Fixture f;
-        QAction *copy = f.window->findChild<QAction *>(QStringLiteral("CopyImage1"));
+        auto *copy = f.window->findChild<QAction *>(QStringLiteral("CopyImage1"));
         f.window->textPane()->viewerRightClick(QPoint(10, 10), QImage());
         QVERIFY(!copy->isEnabled());
         QVERIFY(f.window->textPane()->pictureImage().isNull());

@@ -54,7 +54,7 @@ struct Fixture
         page.chart()->replotNow();
         return page.chart()->axisRange(Chart::Axis::Left);
     }
-    void pressDelete() { QTest::keyClick(list(), Qt::Key_Delete); }
+    void pressDelete() const { QTest::keyClick(list(), Qt::Key_Delete); }
 };
 
 } // namespace
